@@ -1,0 +1,28 @@
+#include "app/Module1.h"
+
+#include "app/frmMain.h"
+#include "platform/qt_settings_store.h"
+
+namespace galvix::app::Module1 {
+
+namespace {
+
+QPointer<frmMain>& mainWindowReference()
+{
+    static QPointer<frmMain> reference;
+    return reference;
+}
+
+} // namespace
+
+void Main()
+{
+    static platform::QtSettingsStore settings;
+    auto* window = new frmMain(settings);
+    mainWindowReference() = window;
+    window->showLoaded();
+}
+
+frmMain* mainWindow() { return mainWindowReference().data(); }
+
+} // namespace galvix::app::Module1

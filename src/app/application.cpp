@@ -1,0 +1,27 @@
+#include "app/application.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QStyleFactory>
+
+#include "about/version.h"
+
+namespace galvix::app {
+
+void configureApplication(QApplication& application)
+{
+    QApplication::setApplicationName(QString::fromLatin1(about::ApplicationTitle));
+    QApplication::setOrganizationName(QString::fromLatin1(about::ApplicationTitle));
+    QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
+                                            .arg(about::VersionMajor)
+                                            .arg(about::VersionMinor)
+                                            .arg(about::VersionRevision));
+    // One style and one font everywhere, so that the design sizes of the controls hold on every
+    // desktop: the captions were measured against this font.
+    application.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(11);
+    QApplication::setFont(font);
+}
+
+} // namespace galvix::app

@@ -1,0 +1,12 @@
+#pragma once
+// Application-wide set-up shared by the program and the window tests: names, style and font.
+
+class QApplication;
+
+namespace galvix::app {
+
+// Names the application (which also names its settings file), and sets the style and the one font
+// every window is laid out for.
+void configureApplication(QApplication& application);
+
+} // namespace galvix::app

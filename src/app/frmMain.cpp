@@ -1,0 +1,193 @@
+#include "app/frmMain.h"
+
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLocale>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QWindow>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "about/version.h"
+#include "platform/settings_store.h"
+#include "toolkit/loaded_windows.h"
+#include "toolkit/surface.h"
+#include "toolkit/twips.h"
+
+namespace galvix::app {
+
+namespace {
+
+using toolkit::LineSpec;
+
+// A rule across the top of the client area, under the menu bar, in the window background colour.
+constexpr std::array<LineSpec, 1> MainLines{{
+    {"Line1", 0, 0, 6600, 0, toolkit::syscolour::WindowBackground},
+}};
+
+constexpr toolkit::FormSpec MainForm{"Navorel Version 1.1 for Riviradu", 6585, 5715, {}, MainLines};
+
+int toPixels(float twips)
+{
+    const double pixels = std::round(static_cast<double>(twips) / toolkit::TwipsPerPixel);
+    return static_cast<int>(std::clamp(pixels, -double{QWIDGETSIZE_MAX}, double{QWIDGETSIZE_MAX}));
+}
+
+float toTwips(int pixels) { return static_cast<float>(toolkit::pixelsToTwips(pixels)); }
+
+TwipsRect toTwipsRect(const QRect& rect)
+{
+    return {double{toTwips(rect.x())}, double{toTwips(rect.y())}, double{toTwips(rect.width())},
+            double{toTwips(rect.height())}};
+}
+
+} // namespace
+
+frmMain::frmMain(platform::SettingsStore& settings, QWidget* parent)
+    : QMainWindow(parent)
+    , m_settings(settings)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(toolkit::toQString(MainForm.caption));
+    auto* surface = new toolkit::Surface(MainForm, this);
+    setCentralWidget(surface);
+    buildMenus();
+    buildStatusBar();
+    resize(surface->size());
+}
+
+void frmMain::buildMenus()
+{
+    QMenu* galvixMenu = menuBar()->addMenu(QStringLiteral("&Galvix"));
+    galvixMenu->setObjectName(QStringLiteral("mnuC"));
+    QAction* weeklyMenu = galvixMenu->addAction(QStringLiteral("&Weekly Menu"), this, &frmMain::mnuwm_Click);
+    weeklyMenu->setObjectName(QStringLiteral("mnuwm"));
+    QAction* unitCalculator
+        = galvixMenu->addAction(QStringLiteral("&Unit Calculator"), this, &frmMain::mnuUnit_Click);
+    unitCalculator->setObjectName(QStringLiteral("mnuUnit"));
+
+    QMenu* helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
+    helpMenu->setObjectName(QStringLiteral("mnuHelp"));
+    QAction* about = helpMenu->addAction(QStringLiteral("&About "), this, &frmMain::mnuHelpAbout_Click);
+    about->setObjectName(QStringLiteral("mnuHelpAbout"));
+}
+
+void frmMain::buildStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("sbStatusBar"));
+    auto* status = new QLabel(QStringLiteral("Status"), bar);
+    status->setObjectName(QStringLiteral("Panel1"));
+    status->setProperty("key", QStringLiteral("Status"));
+    status->setAccessibleName(QStringLiteral("Status"));
+    m_datePanel = new QLabel(bar);
+    m_datePanel->setObjectName(QStringLiteral("Panel2"));
+    m_datePanel->setAccessibleName(QStringLiteral("Date"));
+    m_timePanel = new QLabel(bar);
+    m_timePanel->setObjectName(QStringLiteral("Panel3"));
+    m_timePanel->setAccessibleName(QStringLiteral("Time"));
+    bar->addWidget(status, 1);
+    bar->addPermanentWidget(m_datePanel);
+    bar->addPermanentWidget(m_timePanel);
+
+    // The clock ticks every second so that the time panel turns over with the minute.
+    m_clock.setInterval(1000);
+    connect(&m_clock, &QTimer::timeout, this, &frmMain::refreshClock);
+    m_clock.start();
+    refreshClock();
+}
+
+void frmMain::refreshClock()
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    const QLocale locale;
+    m_datePanel->setText(locale.toString(now.date(), QLocale::ShortFormat));
+    m_timePanel->setText(locale.toString(now.time(), QLocale::ShortFormat));
+}
+
+void frmMain::showLoaded()
+{
+    toolkit::LoadedWindows::instance().add(this);
+    Form_Load();
+    show();
+}
+
+void frmMain::Form_Load()
+{
+    std::vector<TwipsRect> screens;
+    const PlacementLimits placementLimits = limits(screens);
+    m_restored = fitToScreens(readPlacement(m_settings, about::ApplicationTitle), placementLimits);
+    applyPlacement(m_restored);
+}
+
+PlacementLimits frmMain::limits(std::vector<TwipsRect>& screens) const
+{
+    if (QScreen* primary = QGuiApplication::primaryScreen())
+        screens.push_back(toTwipsRect(primary->availableGeometry()));
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        if (screen != QGuiApplication::primaryScreen())
+            screens.push_back(toTwipsRect(screen->availableGeometry()));
+    }
+    const QSize minimum = minimumSizeHint().expandedTo(minimumSize());
+    return {screens, double{toTwips(minimum.width())}, double{toTwips(minimum.height())},
+            double{toTwips(QWIDGETSIZE_MAX)}, double{toTwips(QWIDGETSIZE_MAX)}};
+}
+
+// Left and top place the outer frame; width and height are the outer size, so the client area is
+// what remains once the window frame's margins are taken off.
+void frmMain::applyPlacement(const Placement& placement)
+{
+    create();
+    const QMargins frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins{};
+    const QSize client(std::max(1, toPixels(placement.width) - frame.left() - frame.right()),
+                       std::max(1, toPixels(placement.height) - frame.top() - frame.bottom()));
+    move(toPixels(placement.left), toPixels(placement.top));
+    resize(client);
+    m_appliedPosition = pos();
+    m_appliedClientSize = size();
+}
+
+Placement frmMain::currentPlacement() const
+{
+    const QRect outer = frameGeometry();
+    Placement placement{toTwips(outer.x()), toTwips(outer.y()), toTwips(outer.width()), toTwips(outer.height())};
+    if (pos().x() == m_appliedPosition.x())
+        placement.left = m_restored.left;
+    if (pos().y() == m_appliedPosition.y())
+        placement.top = m_restored.top;
+    if (size().width() == m_appliedClientSize.width())
+        placement.width = m_restored.width;
+    if (size().height() == m_appliedClientSize.height())
+        placement.height = m_restored.height;
+    return placement;
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    Form_Unload();
+    event->accept();
+}
+
+void frmMain::Form_Unload()
+{
+    auto& windows = toolkit::LoadedWindows::instance();
+    for (int i = windows.count() - 1; i >= 1; --i)
+        toolkit::LoadedWindows::unload(windows.at(i));
+    if (isMinimized())
+        return;
+    writePlacement(m_settings, about::ApplicationTitle, currentPlacement());
+}
+
+void frmMain::mnuwm_Click() {}
+
+void frmMain::mnuUnit_Click() {}
+
+void frmMain::mnuHelpAbout_Click() {}
+
+} // namespace galvix::app

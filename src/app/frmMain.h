@@ -1,0 +1,62 @@
+#pragma once
+// The main window: the program's only menu bar, from which the planner, the unit calculator and the
+// About box are opened, a status bar with the date and time, and a placement that is remembered
+// between runs. Closing it closes every other window and ends the program.
+
+#include <QMainWindow>
+#include <QRect>
+#include <QTimer>
+
+#include <functional>
+
+#include "app/placement.h"
+
+class QLabel;
+
+namespace galvix::platform {
+class SettingsStore;
+}
+
+namespace galvix::app {
+
+class frmMain : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit frmMain(platform::SettingsStore& settings, QWidget* parent = nullptr);
+
+    // Enters the loaded-window list as index 0, runs Form_Load and shows the window.
+    void showLoaded();
+
+    void Form_Load();
+    void mnuwm_Click();
+    void mnuUnit_Click();
+    void mnuHelpAbout_Click();
+
+    // What the window would save now: its outer edges and size in twips.
+    [[nodiscard]] Placement currentPlacement() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Form_Unload();
+    void buildMenus();
+    void buildStatusBar();
+    void refreshClock();
+    void applyPlacement(const Placement& placement);
+    [[nodiscard]] PlacementLimits limits(std::vector<TwipsRect>& screens) const;
+
+    platform::SettingsStore& m_settings;
+    QLabel* m_datePanel = nullptr;
+    QLabel* m_timePanel = nullptr;
+    QTimer m_clock;
+
+    // The placement read at load and what it was applied as, so that a window the user did not move
+    // or resize saves exactly what it read, whatever the window manager's frame adds.
+    Placement m_restored;
+    QPoint m_appliedPosition;
+    QSize m_appliedClientSize;
+};
+
+} // namespace galvix::app

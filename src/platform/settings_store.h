@@ -1,0 +1,20 @@
+#pragma once
+// The per-user settings store, addressed by application, section and key; values are texts.
+
+#include <string>
+#include <string_view>
+
+namespace galvix::platform {
+
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+
+    // The stored text, or `fallback` when the entry is missing.
+    [[nodiscard]] virtual std::string read(std::string_view application, std::string_view section,
+                                           std::string_view key, std::string_view fallback) const = 0;
+    virtual void write(std::string_view application, std::string_view section, std::string_view key,
+                       std::string_view text) = 0;
+};
+
+} // namespace galvix::platform

@@ -1,0 +1,76 @@
+#pragma once
+// The window tables: every window's controls and rules are written down once, in twips, as
+// constexpr data; Surface turns a table into widgets. Nothing here depends on Qt.
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace galvix::toolkit {
+
+enum class ControlKind { TextBox, Label, CommandButton, Frame };
+
+// A colour as the windows name it: the toolkit default, a system colour by index, or a fixed RGB.
+struct Colour {
+    enum class Source { Default, System, Rgb };
+    Source source = Source::Default;
+    std::uint32_t value = 0;
+
+    [[nodiscard]] static constexpr Colour system(int index)
+    {
+        return {Source::System, static_cast<std::uint32_t>(index)};
+    }
+    [[nodiscard]] static constexpr Colour rgb(std::uint8_t r, std::uint8_t g, std::uint8_t b)
+    {
+        return {Source::Rgb, (std::uint32_t{r} << 16U) | (std::uint32_t{g} << 8U) | b};
+    }
+    [[nodiscard]] constexpr bool isDefault() const { return source == Source::Default; }
+};
+
+// The system colour indexes the windows use.
+namespace syscolour {
+inline constexpr Colour Desktop = Colour::system(1);
+inline constexpr Colour ActiveTitleBar = Colour::system(2);
+inline constexpr Colour WindowBackground = Colour::system(5);
+inline constexpr Colour ActiveTitleBarText = Colour::system(9);
+inline constexpr Colour Highlight = Colour::system(13);
+inline constexpr Colour HighlightText = Colour::system(14);
+} // namespace syscolour
+
+inline constexpr int NoTabStop = -1;
+
+struct ControlSpec {
+    ControlKind kind;
+    std::string_view name;    // becomes the widget's objectName
+    std::string_view caption; // a label's or button's caption, a frame's title; empty for text boxes
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    int tabIndex = NoTabStop; // focus order among the controls that take focus
+    Colour foreground = {};
+    Colour background = {};
+    std::string_view accessibleName = {}; // what a screen reader says; the caption when empty
+};
+
+// A straight rule drawn on the window surface, beneath every control.
+struct LineSpec {
+    std::string_view name;
+    int x1 = 0;
+    int y1 = 0;
+    int x2 = 0;
+    int y2 = 0;
+    Colour colour = {};
+    int borderWidth = 1;
+};
+
+// A window's client area and everything on it.
+struct FormSpec {
+    std::string_view caption;
+    int clientWidth = 0;
+    int clientHeight = 0;
+    std::span<const ControlSpec> controls;
+    std::span<const LineSpec> lines;
+};
+
+} // namespace galvix::toolkit

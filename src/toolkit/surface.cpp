@@ -1,0 +1,153 @@
+#include "toolkit/surface.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+
+#include <algorithm>
+
+#include "toolkit/system_colours.h"
+#include "toolkit/twips.h"
+
+namespace galvix::toolkit {
+
+namespace {
+
+QRect pixelRect(const ControlSpec& spec)
+{
+    return {twipsToPixels(spec.left), twipsToPixels(spec.top), twipsToPixels(spec.width),
+            twipsToPixels(spec.height)};
+}
+
+// Sets a control's text and field colours; a default colour leaves the style's own.
+void applyColours(QWidget* widget, const ControlSpec& spec, QPalette::ColorRole textRole,
+                  QPalette::ColorRole fieldRole)
+{
+    if (spec.foreground.isDefault() && spec.background.isDefault())
+        return;
+    QPalette palette = widget->palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, textRole,
+                         resolve(spec.foreground, palette, palette.color(group, textRole)));
+        palette.setColor(group, fieldRole,
+                         resolve(spec.background, palette, palette.color(group, fieldRole)));
+    }
+    widget->setPalette(palette);
+    if (!spec.background.isDefault())
+        widget->setAutoFillBackground(true);
+}
+
+} // namespace
+
+QString displayText(std::string_view caption)
+{
+    QString text;
+    const QString raw = toQString(caption);
+    for (qsizetype i = 0; i < raw.size(); ++i) {
+        if (raw[i] == u'&' && i + 1 < raw.size())
+            ++i;
+        text += raw[i];
+    }
+    return text;
+}
+
+Surface::Surface(const FormSpec& spec, QWidget* parent)
+    : QWidget(parent)
+    , m_spec(spec)
+{
+    setObjectName(QStringLiteral("surface"));
+    resize(twipsToPixels(spec.clientWidth), twipsToPixels(spec.clientHeight));
+    m_controls.reserve(spec.controls.size());
+    for (const ControlSpec& control : spec.controls)
+        m_controls.emplace_back(control.name, createControl(control));
+    applyTabOrder();
+}
+
+QWidget* Surface::createControl(const ControlSpec& spec)
+{
+    QWidget* widget = nullptr;
+    switch (spec.kind) {
+    case ControlKind::TextBox: {
+        auto* edit = new QLineEdit(this);
+        applyColours(edit, spec, QPalette::Text, QPalette::Base);
+        widget = edit;
+        break;
+    }
+    case ControlKind::Label: {
+        auto* label = new QLabel(toQString(spec.caption), this);
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setWordWrap(true);
+        applyColours(label, spec, QPalette::WindowText, QPalette::Window);
+        widget = label;
+        break;
+    }
+    case ControlKind::CommandButton: {
+        auto* button = new QPushButton(toQString(spec.caption), this);
+        button->setAutoDefault(false);
+        applyColours(button, spec, QPalette::ButtonText, QPalette::Button);
+        widget = button;
+        break;
+    }
+    case ControlKind::Frame: {
+        auto* frame = new QGroupBox(toQString(spec.caption), this);
+        frame->setFocusPolicy(Qt::NoFocus);
+        applyColours(frame, spec, QPalette::WindowText, QPalette::Window);
+        widget = frame;
+        break;
+    }
+    }
+    widget->setObjectName(toQString(spec.name));
+    widget->setGeometry(pixelRect(spec));
+    widget->setAccessibleName(spec.accessibleName.empty() ? displayText(spec.caption).trimmed()
+                                                          : toQString(spec.accessibleName));
+    if (spec.tabIndex == NoTabStop && spec.kind != ControlKind::Label)
+        widget->setFocusPolicy(Qt::NoFocus);
+    return widget;
+}
+
+// Chains the focusable controls in the order of their tab indexes.
+void Surface::applyTabOrder()
+{
+    std::vector<const ControlSpec*> order;
+    for (const ControlSpec& spec : m_spec.controls) {
+        if (spec.tabIndex != NoTabStop && control(spec.name)->focusPolicy() != Qt::NoFocus)
+            order.push_back(&spec);
+    }
+    std::ranges::stable_sort(order, {}, &ControlSpec::tabIndex);
+    for (std::size_t i = 1; i < order.size(); ++i)
+        setTabOrder(control(order[i - 1]->name), control(order[i]->name));
+}
+
+QWidget* Surface::control(std::string_view name) const
+{
+    const auto found = std::ranges::find(m_controls, name, &std::pair<std::string_view, QWidget*>::first);
+    return found == m_controls.end() ? nullptr : found->second;
+}
+
+QLineEdit* Surface::textBox(std::string_view name) const { return qobject_cast<QLineEdit*>(control(name)); }
+
+QLabel* Surface::label(std::string_view name) const { return qobject_cast<QLabel*>(control(name)); }
+
+QPushButton* Surface::button(std::string_view name) const
+{
+    return qobject_cast<QPushButton*>(control(name));
+}
+
+void Surface::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter painter(this);
+    const QColor defaultColour = palette().color(QPalette::WindowText);
+    for (const LineSpec& line : m_spec.lines) {
+        QPen pen(resolve(line.colour, palette(), defaultColour));
+        pen.setWidth(line.borderWidth);
+        pen.setCapStyle(Qt::FlatCap);
+        painter.setPen(pen);
+        painter.drawLine(twipsToPixels(line.x1), twipsToPixels(line.y1), twipsToPixels(line.x2),
+                         twipsToPixels(line.y2));
+    }
+}
+
+} // namespace galvix::toolkit

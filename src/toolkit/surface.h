@@ -1,0 +1,53 @@
+#pragma once
+// A window's client area built from its table: the controls at their design positions (which do
+// not move when the window is resized), the tab order, the colours, and the rules painted beneath
+// the controls. Windows hold one Surface and reach their controls by name through it.
+
+#include <QWidget>
+
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "toolkit/control_table.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QGroupBox;
+
+namespace galvix::toolkit {
+
+class Surface : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Surface(const FormSpec& spec, QWidget* parent = nullptr);
+
+    [[nodiscard]] QWidget* control(std::string_view name) const;
+    [[nodiscard]] QLineEdit* textBox(std::string_view name) const;
+    [[nodiscard]] QLabel* label(std::string_view name) const;
+    [[nodiscard]] QPushButton* button(std::string_view name) const;
+
+    [[nodiscard]] const FormSpec& spec() const { return m_spec; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QWidget* createControl(const ControlSpec& spec);
+    void applyTabOrder();
+
+    FormSpec m_spec;
+    std::vector<std::pair<std::string_view, QWidget*>> m_controls;
+};
+
+// The caption a person reads: the "&" access-key markers removed ("&&" stays a single "&").
+[[nodiscard]] QString displayText(std::string_view caption);
+
+[[nodiscard]] inline QString toQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace galvix::toolkit

@@ -1,0 +1,22 @@
+// Test main for window tests: a QApplication on the offscreen platform, with the settings store
+// pointed at a temporary folder of this process so that no test reads or writes the user's own.
+#include <QApplication>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "app/application.h"
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir configHome;
+    if (!configHome.isValid())
+        return 2;
+    qputenv("XDG_CONFIG_HOME", configHome.path().toLocal8Bit());
+
+    ::testing::InitGoogleTest(&argc, argv);
+    QApplication app(argc, argv);
+    galvix::app::configureApplication(app);
+    return RUN_ALL_TESTS();
+}
