@@ -2,6 +2,7 @@
 
 #include "app/frmMain.h"
 #include "platform/qt_settings_store.h"
+#include "weekly_menu/random_source.h"
 
 namespace galvix::app::Module1 {
 
@@ -18,7 +19,7 @@ QPointer<frmMain>& mainWindowReference()
 void Main()
 {
     static platform::QtSettingsStore settings;
-    auto* window = new frmMain(settings);
+    auto* window = new frmMain(settings, weekly_menu::programRandomSource());
     mainWindowReference() = window;
     window->showLoaded();
 }

@@ -19,7 +19,7 @@ void configureApplication(QApplication& application)
     // One style and one font everywhere, so that the design sizes of the controls hold on every
     // desktop: the captions were measured against this font.
     application.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QFont font(QStringLiteral("DejaVu Sans"));
+    QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(11);
     QApplication::setFont(font);
 }

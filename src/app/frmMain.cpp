@@ -49,9 +49,10 @@ TwipsRect toTwipsRect(const QRect& rect)
 
 } // namespace
 
-frmMain::frmMain(platform::SettingsStore& settings, QWidget* parent)
+frmMain::frmMain(platform::SettingsStore& settings, weekly_menu::RandomSource& menuSource, QWidget* parent)
     : QMainWindow(parent)
     , m_settings(settings)
+    , m_weeklyMenu([&menuSource] { return new weekly_menu::frmWeeklyMenu(menuSource); })
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(toolkit::toQString(MainForm.caption));
@@ -92,6 +93,8 @@ void frmMain::buildStatusBar()
     m_timePanel = new QLabel(bar);
     m_timePanel->setObjectName(QStringLiteral("Panel3"));
     m_timePanel->setAccessibleName(QStringLiteral("Time"));
+    for (QLabel* panel : {status, m_datePanel, m_timePanel})
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     bar->addWidget(status, 1);
     bar->addPermanentWidget(m_datePanel);
     bar->addPermanentWidget(m_timePanel);
@@ -184,7 +187,7 @@ void frmMain::Form_Unload()
     writePlacement(m_settings, about::ApplicationTitle, currentPlacement());
 }
 
-void frmMain::mnuwm_Click() {}
+void frmMain::mnuwm_Click() { m_weeklyMenu.show(); }
 
 void frmMain::mnuUnit_Click() {}
 

@@ -10,6 +10,8 @@
 #include <functional>
 
 #include "app/placement.h"
+#include "toolkit/form_handle.h"
+#include "weekly_menu/frmWeeklyMenu.h"
 
 class QLabel;
 
@@ -23,7 +25,7 @@ class frmMain : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit frmMain(platform::SettingsStore& settings, QWidget* parent = nullptr);
+    frmMain(platform::SettingsStore& settings, weekly_menu::RandomSource& menuSource, QWidget* parent = nullptr);
 
     // Enters the loaded-window list as index 0, runs Form_Load and shows the window.
     void showLoaded();
@@ -32,6 +34,9 @@ public:
     void mnuwm_Click();
     void mnuUnit_Click();
     void mnuHelpAbout_Click();
+
+    // The single-instance secondary windows.
+    [[nodiscard]] toolkit::FormHandle<weekly_menu::frmWeeklyMenu>& weeklyMenu() { return m_weeklyMenu; }
 
     // What the window would save now: its outer edges and size in twips.
     [[nodiscard]] Placement currentPlacement() const;
@@ -51,6 +56,7 @@ private:
     QLabel* m_datePanel = nullptr;
     QLabel* m_timePanel = nullptr;
     QTimer m_clock;
+    toolkit::FormHandle<weekly_menu::frmWeeklyMenu> m_weeklyMenu;
 
     // The placement read at load and what it was applied as, so that a window the user did not move
     // or resize saves exactly what it read, whatever the window manager's frame adds.

@@ -105,6 +105,9 @@ QWidget* Surface::createControl(const ControlSpec& spec)
                                                           : toQString(spec.accessibleName));
     if (spec.tabIndex == NoTabStop && spec.kind != ControlKind::Label)
         widget->setFocusPolicy(Qt::NoFocus);
+    // Labels and frames sit beneath the text boxes and buttons they overlap.
+    if (spec.kind == ControlKind::Label || spec.kind == ControlKind::Frame)
+        widget->lower();
     return widget;
 }
 

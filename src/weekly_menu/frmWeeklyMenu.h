@@ -1,0 +1,41 @@
+#pragma once
+// The planner window: the week's grid of 42 cells and seven "24 hr" labels, the headings, the three
+// generator buttons and "C", which empties the grid. It holds nothing but what its controls show.
+
+#include <QWidget>
+
+#include "toolkit/control_table.h"
+#include "weekly_menu/generators.h"
+
+namespace galvix::toolkit {
+class Surface;
+}
+
+namespace galvix::weekly_menu {
+
+// The window's controls and rules, in twips.
+[[nodiscard]] const toolkit::FormSpec& weeklyMenuForm();
+
+class frmWeeklyMenu : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit frmWeeklyMenu(RandomSource& source, QWidget* parent = nullptr);
+
+    void Command1_Click(); // breakfast
+    void Command2_Click(); // rice, salad, fruit
+    void Command3_Click(); // meat or fish, soup, vegetable
+    void Command4_Click(); // clear
+
+    [[nodiscard]] toolkit::Surface* surface() const { return m_surface; }
+
+private:
+    // Writes each text into its control in order; a pair whose control is missing is skipped and
+    // the rest are still written.
+    void apply(const CellTexts& texts);
+
+    RandomSource& m_source;
+    toolkit::Surface* m_surface;
+};
+
+} // namespace galvix::weekly_menu

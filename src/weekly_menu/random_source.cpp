@@ -1,0 +1,17 @@
+#include "weekly_menu/random_source.h"
+
+namespace galvix::weekly_menu {
+
+float Mt19937Source::NextValue()
+{
+    constexpr float TwoToMinus24 = 1.0F / 16777216.0F;
+    return static_cast<float>(m_engine() >> 8U) * TwoToMinus24;
+}
+
+RandomSource& programRandomSource()
+{
+    static Mt19937Source source;
+    return source;
+}
+
+} // namespace galvix::weekly_menu

@@ -1,0 +1,81 @@
+// Writes a PNG of every window in the states worth looking at, for review and for the README:
+//   render_windows <output folder>
+// Run it offscreen (QT_QPA_PLATFORM=offscreen) or under Xvfb for a window manager's frame.
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QWidget>
+
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <string>
+
+#include "app/application.h"
+#include "app/frmMain.h"
+#include "weekly_menu/frmWeeklyMenu.h"
+
+namespace {
+
+// Settings that start empty and are forgotten, so rendering never touches the user's own.
+class ScratchSettings final : public galvix::platform::SettingsStore {
+public:
+    [[nodiscard]] std::string read(std::string_view, std::string_view, std::string_view key,
+                                   std::string_view fallback) const override
+    {
+        const auto found = m_values.find(std::string(key));
+        return found == m_values.end() ? std::string(fallback) : found->second;
+    }
+    void write(std::string_view, std::string_view, std::string_view key, std::string_view text) override
+    {
+        m_values[std::string(key)] = std::string(text);
+    }
+
+private:
+    std::map<std::string, std::string> m_values;
+};
+
+bool save(QWidget& window, const QDir& folder, const QString& name)
+{
+    window.show();
+    QApplication::processEvents();
+    const QString path = folder.filePath(name + QStringLiteral(".png"));
+    if (!window.grab().save(path)) {
+        std::fprintf(stderr, "could not write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    galvix::app::configureApplication(application);
+    const QStringList arguments = QApplication::arguments();
+    const QDir folder(arguments.size() > 1 ? arguments.at(1) : QStringLiteral("."));
+    if (!folder.mkpath(QStringLiteral("."))) {
+        std::fprintf(stderr, "cannot create %s\n", qPrintable(folder.path()));
+        return 1;
+    }
+
+    bool ok = true;
+    ScratchSettings settings;
+    galvix::weekly_menu::Mt19937Source source;
+    galvix::app::frmMain mainWindow(settings, source);
+    mainWindow.Form_Load();
+    ok &= save(mainWindow, folder, QStringLiteral("main-window"));
+
+    galvix::weekly_menu::frmWeeklyMenu planner(source);
+    ok &= save(planner, folder, QStringLiteral("weekly-menu-empty"));
+    planner.Command1_Click();
+    ok &= save(planner, folder, QStringLiteral("weekly-menu-breakfast"));
+    planner.Command3_Click();
+    ok &= save(planner, folder, QStringLiteral("weekly-menu-meat-soup-vegetable"));
+    planner.Command2_Click();
+    ok &= save(planner, folder, QStringLiteral("weekly-menu-full-week"));
+    return ok ? 0 : 1;
+}
