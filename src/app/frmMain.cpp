@@ -33,6 +33,9 @@ constexpr std::array<LineSpec, 1> MainLines{{
 
 constexpr toolkit::FormSpec MainForm{"Navorel Version 1.1 for Riviradu", 6585, 5715, {}, MainLines};
 
+// A stored width or height below 100 pixels leaves no room for the menu bar and status bar.
+constexpr double MinimumOuterSize = 1500;
+
 int toPixels(float twips)
 {
     const double pixels = std::round(static_cast<double>(twips) / toolkit::TwipsPerPixel);
@@ -137,9 +140,8 @@ PlacementLimits frmMain::limits(std::vector<TwipsRect>& screens) const
         if (screen != QGuiApplication::primaryScreen())
             screens.push_back(toTwipsRect(screen->availableGeometry()));
     }
-    const QSize minimum = minimumSizeHint().expandedTo(minimumSize());
-    return {screens, double{toTwips(minimum.width())}, double{toTwips(minimum.height())},
-            double{toTwips(QWIDGETSIZE_MAX)}, double{toTwips(QWIDGETSIZE_MAX)}};
+    return {screens, MinimumOuterSize, MinimumOuterSize, double{toTwips(QWIDGETSIZE_MAX)},
+            double{toTwips(QWIDGETSIZE_MAX)}};
 }
 
 // Left and top place the outer frame; width and height are the outer size, so the client area is

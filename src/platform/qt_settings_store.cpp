@@ -21,7 +21,7 @@ QString entryKey(std::string_view section, std::string_view key)
 std::string QtSettingsStore::read(std::string_view application, std::string_view section,
                                   std::string_view key, std::string_view fallback) const
 {
-    const QSettings settings(QSettings::IniFormat, QSettings::UserScope, toQString(application),
+    const QSettings settings(QSettings::NativeFormat, QSettings::UserScope, toQString(application),
                              toQString(application));
     const QVariant value = settings.value(entryKey(section, key));
     if (!value.isValid())
@@ -32,7 +32,7 @@ std::string QtSettingsStore::read(std::string_view application, std::string_view
 void QtSettingsStore::write(std::string_view application, std::string_view section, std::string_view key,
                             std::string_view text)
 {
-    QSettings settings(QSettings::IniFormat, QSettings::UserScope, toQString(application),
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, toQString(application),
                        toQString(application));
     settings.setValue(entryKey(section, key), toQString(text));
 }

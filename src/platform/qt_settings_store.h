@@ -1,6 +1,7 @@
 #pragma once
-// The settings store on disk: an INI file per application in the user's configuration folder
-// (~/.config/<application>/<application>.conf), one INI section per settings section.
+// The settings store on disk: on Linux an INI-style file per application in the user's
+// configuration folder (~/.config/<application>/<application>.conf), one section per settings
+// section.
 
 #include "platform/settings_store.h"
 

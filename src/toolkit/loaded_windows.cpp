@@ -18,22 +18,27 @@ void LoadedWindows::add(QWidget* window)
         return;
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->installEventFilter(this);
-    connect(window, &QObject::destroyed, this, [this](QObject* gone) { remove(gone); });
-    m_windows.emplace_back(window);
+    m_windows.push_back({window, false});
 }
 
-int LoadedWindows::count() const { return static_cast<int>(m_windows.size()); }
+int LoadedWindows::count() const
+{
+    prune();
+    return static_cast<int>(m_windows.size());
+}
 
 QWidget* LoadedWindows::at(int index) const
 {
     if (index < 0 || index >= count())
         return nullptr;
-    return m_windows[static_cast<std::size_t>(index)];
+    return m_windows[static_cast<std::size_t>(index)].window;
 }
 
 bool LoadedWindows::contains(const QWidget* window) const
 {
-    return window != nullptr && std::ranges::find(m_windows, window) != m_windows.end();
+    prune();
+    return window != nullptr
+           && std::ranges::any_of(m_windows, [window](const Entry& entry) { return entry.window == window; });
 }
 
 void LoadedWindows::unload(QWidget* window)
@@ -42,17 +47,23 @@ void LoadedWindows::unload(QWidget* window)
         window->close();
 }
 
+// A close event comes before the window's own close handling; the window counts as unloaded once
+// that has run and the window is hidden.
 bool LoadedWindows::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::Close)
-        remove(watched);
+    if (event->type() == QEvent::Close || event->type() == QEvent::Show) {
+        for (Entry& entry : m_windows) {
+            if (entry.window == watched)
+                entry.closing = event->type() == QEvent::Close;
+        }
+    }
     return QObject::eventFilter(watched, event);
 }
 
-void LoadedWindows::remove(const QObject* window)
+void LoadedWindows::prune() const
 {
-    std::erase_if(m_windows, [window](const QPointer<QWidget>& entry) {
-        return entry.isNull() || entry.data() == window;
+    std::erase_if(m_windows, [](const Entry& entry) {
+        return entry.window.isNull() || (entry.closing && !entry.window->isVisible());
     });
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The program's loaded windows, in the order they were loaded; the main window is index 0.
-// A window leaves the list when it is unloaded: closed by the program or by its close box (the
-// program's windows never refuse to close), after which it is deleted.
+// A window leaves the list once it is unloaded: closed by the program or by its close box (the
+// program's windows never refuse to close), after which it is deleted. While its own close
+// handling runs it is still in the list, so the main window can unload the others behind itself.
 
 #include <QObject>
 #include <QPointer>
@@ -30,10 +31,16 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    LoadedWindows() = default;
-    void remove(const QObject* window);
+    struct Entry {
+        QPointer<QWidget> window;
+        bool closing = false;
+    };
 
-    std::vector<QPointer<QWidget>> m_windows;
+    LoadedWindows() = default;
+    // Drops the windows that are gone or whose close has completed.
+    void prune() const;
+
+    mutable std::vector<Entry> m_windows;
 };
 
 } // namespace galvix::toolkit

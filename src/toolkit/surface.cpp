@@ -126,8 +126,8 @@ void Surface::applyTabOrder()
 
 QWidget* Surface::control(std::string_view name) const
 {
-    const auto found = std::ranges::find(m_controls, name, &std::pair<std::string_view, QWidget*>::first);
-    return found == m_controls.end() ? nullptr : found->second;
+    const auto found = std::ranges::find_if(m_controls, [name](const auto& entry) { return entry.first == name; });
+    return found == m_controls.end() ? nullptr : found->second.data();
 }
 
 QLineEdit* Surface::textBox(std::string_view name) const { return qobject_cast<QLineEdit*>(control(name)); }

@@ -3,6 +3,7 @@
 // not move when the window is resized), the tab order, the colours, and the rules painted beneath
 // the controls. Windows hold one Surface and reach their controls by name through it.
 
+#include <QPointer>
 #include <QWidget>
 
 #include <span>
@@ -39,7 +40,7 @@ private:
     void applyTabOrder();
 
     FormSpec m_spec;
-    std::vector<std::pair<std::string_view, QWidget*>> m_controls;
+    std::vector<std::pair<std::string_view, QPointer<QWidget>>> m_controls;
 };
 
 // The caption a person reads: the "&" access-key markers removed ("&&" stays a single "&").

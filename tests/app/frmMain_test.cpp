@@ -1,0 +1,286 @@
+// The main window: menus, status bar, the remembered placement, and closing the program.
+
+#include <QApplication>
+#include <QDate>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTest>
+#include <QWindow>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "app/Module1.h"
+#include "app/frmMain.h"
+#include "platform/qt_settings_store.h"
+#include "support/memory_settings.h"
+#include "support/scripted_source.h"
+#include "toolkit/loaded_windows.h"
+#include "weekly_menu/generators.h"
+
+namespace galvix::app {
+namespace {
+
+using testing::MemorySettings;
+using toolkit::LoadedWindows;
+
+void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+// One run of the program against a given settings store: start, optionally act, close.
+class ProgramRun {
+public:
+    ProgramRun(platform::SettingsStore& settings, weekly_menu::RandomSource& source)
+        : m_window(new frmMain(settings, source))
+    {
+        m_window->showLoaded();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(m_window.data()));
+    }
+    ~ProgramRun() { close(); }
+    ProgramRun(const ProgramRun&) = delete;
+    ProgramRun& operator=(const ProgramRun&) = delete;
+
+    frmMain& window() { return *m_window; }
+
+    void close()
+    {
+        if (m_window)
+            m_window->close();
+        flushDeletes();
+    }
+
+private:
+    QPointer<frmMain> m_window;
+};
+
+class MainWindow : public ::testing::Test {
+protected:
+    void TearDown() override
+    {
+        flushDeletes();
+        ASSERT_EQ(LoadedWindows::instance().count(), 0) << "a test left a window loaded";
+    }
+
+    MemorySettings settings;
+    weekly_menu::Mt19937Source source;
+};
+
+TEST_F(MainWindow, HasItsCaptionAndTheMenusInOrderWithTheirAccessKeys)
+{
+    ProgramRun run(settings, source);
+    frmMain& window = run.window();
+    EXPECT_EQ(window.windowTitle(), "Navorel Version 1.1 for Riviradu");
+
+    const QList<QAction*> top = window.menuBar()->actions();
+    ASSERT_EQ(top.size(), 2);
+    EXPECT_EQ(top[0]->text(), "&Galvix");
+    EXPECT_EQ(top[0]->menu()->objectName(), "mnuC");
+    EXPECT_EQ(top[1]->text(), "&Help");
+    EXPECT_EQ(top[1]->menu()->objectName(), "mnuHelp");
+
+    const QList<QAction*> galvix = top[0]->menu()->actions();
+    ASSERT_EQ(galvix.size(), 2);
+    EXPECT_EQ(galvix[0]->objectName(), "mnuwm");
+    EXPECT_EQ(galvix[0]->text(), "&Weekly Menu");
+    EXPECT_EQ(galvix[1]->objectName(), "mnuUnit");
+    EXPECT_EQ(galvix[1]->text(), "&Unit Calculator");
+
+    const QList<QAction*> help = top[1]->menu()->actions();
+    ASSERT_EQ(help.size(), 1);
+    EXPECT_EQ(help[0]->objectName(), "mnuHelpAbout");
+    EXPECT_EQ(help[0]->text(), "&About ") << "the caption keeps its trailing blank";
+}
+
+TEST_F(MainWindow, StatusBarShowsStatusTodaysDateAndTheTime)
+{
+    ProgramRun run(settings, source);
+    const QStatusBar* bar = run.window().findChild<QStatusBar*>("sbStatusBar");
+    ASSERT_NE(bar, nullptr);
+    const auto* status = bar->findChild<QLabel*>("Panel1");
+    EXPECT_EQ(status->text(), "Status");
+    EXPECT_EQ(status->property("key").toString(), "Status");
+    EXPECT_EQ(bar->findChild<QLabel*>("Panel2")->text(),
+              QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
+    EXPECT_FALSE(bar->findChild<QLabel*>("Panel3")->text().isEmpty());
+    EXPECT_GT(status->x(), -1);
+    EXPECT_LT(bar->findChild<QLabel*>("Panel1")->x(), bar->findChild<QLabel*>("Panel2")->x());
+    EXPECT_LT(bar->findChild<QLabel*>("Panel2")->x(), bar->findChild<QLabel*>("Panel3")->x());
+}
+
+TEST_F(MainWindow, FirstStartOpensAtTheDefaultPlacementAndSavesItUnchanged)
+{
+    {
+        ProgramRun run(settings, source);
+        const QRect outer = run.window().frameGeometry();
+        EXPECT_EQ(outer.topLeft(), QPoint(67, 67)) << "1000 twips";
+        EXPECT_EQ(outer.size(), QSize(433, 433)) << "6500 twips";
+    }
+    EXPECT_EQ(settings.get("MainLeft"), "1000");
+    EXPECT_EQ(settings.get("MainTop"), "1000");
+    EXPECT_EQ(settings.get("MainWidth"), "6500");
+    EXPECT_EQ(settings.get("MainHeight"), "6500");
+}
+
+TEST_F(MainWindow, RestoresWhereTheCookLeftItAndThreeRestartsDoNotCreep)
+{
+    {
+        ProgramRun run(settings, source);
+        run.window().move(150, 90);
+        run.window().resize(520, 380);
+    }
+    const std::array<std::string, 4> saved{settings.get("MainLeft"), settings.get("MainTop"),
+                                           settings.get("MainWidth"), settings.get("MainHeight")};
+    EXPECT_EQ(saved[0], "2250");
+    EXPECT_EQ(saved[1], "1350");
+    QRect geometryBefore;
+    for (int restart = 0; restart < 3; ++restart) {
+        ProgramRun run(settings, source);
+        const QRect geometry = run.window().frameGeometry();
+        EXPECT_EQ(geometry.topLeft(), QPoint(150, 90));
+        if (restart > 0) {
+            EXPECT_EQ(geometry, geometryBefore);
+        }
+        geometryBefore = geometry;
+        run.close();
+        EXPECT_EQ(settings.get("MainLeft"), saved[0]);
+        EXPECT_EQ(settings.get("MainTop"), saved[1]);
+        EXPECT_EQ(settings.get("MainWidth"), saved[2]);
+        EXPECT_EQ(settings.get("MainHeight"), saved[3]);
+    }
+}
+
+TEST_F(MainWindow, SavesTheOuterSizeIncludingTheFrame)
+{
+    {
+        ProgramRun run(settings, source);
+        run.window().resize(500, 400);
+        const QRect outer = run.window().frameGeometry();
+        run.close();
+        EXPECT_EQ(settings.get("MainWidth"), std::to_string(outer.width() * 15));
+        EXPECT_EQ(settings.get("MainHeight"), std::to_string(outer.height() * 15));
+    }
+}
+
+TEST_F(MainWindow, ClosingWhileMinimizedLeavesTheStoredPlacementAlone)
+{
+    settings.set("MainLeft", "1500");
+    ProgramRun run(settings, source);
+    run.window().move(300, 300);
+    run.window().setWindowState(Qt::WindowMinimized);
+    run.close();
+    EXPECT_TRUE(settings.writes.empty());
+    EXPECT_EQ(settings.get("MainLeft"), "1500");
+}
+
+struct BadPlacement {
+    const char* what;
+    const char* key;
+    const char* stored;
+    QRect expected; // outer geometry in pixels
+};
+
+class MainWindowBadPlacement : public MainWindow, public ::testing::WithParamInterface<BadPlacement> {};
+
+TEST_P(MainWindowBadPlacement, OpensWhereItCanBeSeenAndUsed)
+{
+    settings.set(GetParam().key, GetParam().stored);
+    ProgramRun run(settings, source);
+    EXPECT_EQ(run.window().frameGeometry(), GetParam().expected) << GetParam().what;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, MainWindowBadPlacement,
+    ::testing::Values(BadPlacement{"not a number", "MainLeft", "left", {67, 67, 433, 433}},
+                      BadPlacement{"infinite", "MainTop", "inf", {67, 67, 433, 433}},
+                      BadPlacement{"too narrow", "MainWidth", "30", {67, 67, 433, 433}},
+                      BadPlacement{"no height", "MainHeight", "0", {67, 67, 433, 433}},
+                      BadPlacement{"off every screen", "MainLeft", "1e9", {67, 67, 433, 433}},
+                      BadPlacement{"above every screen", "MainTop", "-30000", {67, 67, 433, 433}}),
+    [](const auto& param) { return std::string(param.param.key) + std::to_string(param.index); });
+
+TEST_F(MainWindow, IsLoadedWindowZeroAndThePlannerComesNext)
+{
+    ProgramRun run(settings, source);
+    run.window().mnuwm_Click();
+    ASSERT_EQ(LoadedWindows::instance().count(), 2);
+    EXPECT_EQ(LoadedWindows::instance().at(0), &run.window());
+    EXPECT_EQ(LoadedWindows::instance().at(1), run.window().weeklyMenu().window());
+}
+
+TEST_F(MainWindow, ShowingThePlannerTwiceGivesTheSameWindowUnchanged)
+{
+    ProgramRun run(settings, source);
+    run.window().mnuwm_Click();
+    QPointer<weekly_menu::frmWeeklyMenu> first = run.window().weeklyMenu().window();
+    first->Command1_Click();
+    const QString breakfast = first->findChild<QLineEdit*>("Text1")->text();
+    run.window().mnuwm_Click();
+    EXPECT_EQ(run.window().weeklyMenu().window(), first.data());
+    EXPECT_EQ(first->findChild<QLineEdit*>("Text1")->text(), breakfast);
+    EXPECT_EQ(LoadedWindows::instance().count(), 2);
+}
+
+TEST_F(MainWindow, ThePlannerOpensEmptyAfterItWasClosedAndItsDrawsRunOn)
+{
+    ProgramRun run(settings, source);
+    run.window().mnuwm_Click();
+    QPointer<weekly_menu::frmWeeklyMenu> first = run.window().weeklyMenu().window();
+    first->Command1_Click();
+    first->close();
+    flushDeletes();
+    EXPECT_TRUE(first.isNull()) << "closing discards the window's controls";
+    EXPECT_EQ(LoadedWindows::instance().count(), 1);
+
+    run.window().mnuwm_Click();
+    weekly_menu::frmWeeklyMenu* second = run.window().weeklyMenu().window();
+    ASSERT_NE(second, nullptr);
+    EXPECT_TRUE(second->findChild<QLineEdit*>("Text1")->text().isEmpty());
+    second->Command1_Click();
+
+    weekly_menu::Mt19937Source reference;
+    (void)weekly_menu::GenerateBreakfast(reference);
+    EXPECT_EQ(second->findChild<QLineEdit*>("Text36")->text().toStdString(),
+              weekly_menu::GenerateBreakfast(reference)[1].text)
+        << "the second click uses values 22 to 42";
+}
+
+TEST_F(MainWindow, ClosingItClosesThePlannerAndEndsTheProgram)
+{
+    ProgramRun run(settings, source);
+    run.window().mnuwm_Click();
+    QPointer<weekly_menu::frmWeeklyMenu> planner = run.window().weeklyMenu().window();
+    ASSERT_TRUE(planner->isVisible());
+    run.close();
+    EXPECT_TRUE(planner.isNull());
+    EXPECT_EQ(LoadedWindows::instance().count(), 0);
+    EXPECT_EQ(settings.get("MainLeft"), "1000") << "closing still saves the placement";
+}
+
+TEST(Module1, MainShowsTheMainWindowAndRemembersItInTheSettingsFile)
+{
+    Module1::Main();
+    QPointer<frmMain> window = Module1::mainWindow();
+    ASSERT_FALSE(window.isNull());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(LoadedWindows::instance().at(0), window.data());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.data()));
+    window->move(200, 120);
+    window->close();
+    flushDeletes();
+    EXPECT_TRUE(window.isNull());
+
+    const QString file = qEnvironmentVariable("XDG_CONFIG_HOME") + "/Galvix/Galvix.conf";
+    const QSettings stored(file, QSettings::IniFormat);
+    EXPECT_EQ(stored.value("Settings/MainLeft").toString(), "3000");
+    EXPECT_EQ(stored.value("Settings/MainTop").toString(), "1800");
+    EXPECT_EQ(stored.value("Settings/MainWidth").toString(), "6500");
+    EXPECT_EQ(platform::QtSettingsStore().read("Galvix", "Settings", "MainHeight", "none"), "6500");
+}
+
+} // namespace
+} // namespace galvix::app

@@ -1,0 +1,114 @@
+// Reading, writing and mending the main window's remembered placement.
+
+#include <gtest/gtest.h>
+
+#include <array>
+
+#include "app/placement.h"
+#include "support/memory_settings.h"
+
+namespace galvix::app {
+namespace {
+
+using testing::MemorySettings;
+
+TEST(SingleText, WritesTheShortestDecimalThatReadsBackExactly)
+{
+    const std::array<std::pair<float, const char*>, 5> cases{
+        {{1000.0F, "1000"}, {6500.0F, "6500"}, {-45.0F, "-45"}, {66.5F, "66.5"}, {0.1F, "0.1"}}};
+    for (const auto& [value, text] : cases) {
+        EXPECT_EQ(singleToText(value), text);
+        EXPECT_EQ(textToSingle(text), value) << text;
+    }
+}
+
+TEST(SingleText, AcceptsOnlyAFiniteNumberAndNothingAfterIt)
+{
+    const std::array<std::pair<const char*, std::optional<float>>, 11> cases{{
+        {" 1200 ", 1200.0F},
+        {"+15", 15.0F},
+        {"1.5e3", 1500.0F},
+        {"", std::nullopt},
+        {"abc", std::nullopt},
+        {"12px", std::nullopt},
+        {"1,5", std::nullopt},
+        {"nan", std::nullopt},
+        {"inf", std::nullopt},
+        {"-inf", std::nullopt},
+        {"1e39", std::nullopt}, // beyond a single-precision number
+    }};
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(textToSingle(text), expected) << '"' << text << '"';
+}
+
+TEST(ReadPlacement, TakesTheDefaultsFromAnEmptyStoreReadingLeftTopWidthHeight)
+{
+    const MemorySettings store;
+    EXPECT_EQ(readPlacement(store, "Galvix"), (Placement{1000, 1000, 6500, 6500}));
+    EXPECT_EQ(store.reads, (std::vector<std::string>{"MainLeft", "MainTop", "MainWidth", "MainHeight"}));
+}
+
+TEST(ReadPlacement, ReplacesOnlyTheEntriesThatAreNotFiniteNumbers)
+{
+    MemorySettings store;
+    store.set("MainLeft", "abc");
+    store.set("MainTop", "240");
+    store.set("MainWidth", "nan");
+    store.set("MainHeight", "4800.5");
+    EXPECT_EQ(readPlacement(store, "Galvix"), (Placement{1000, 240, 6500, 4800.5F}));
+}
+
+TEST(WritePlacement, StoresTheFourValuesInOrderUnderTheSettingsSection)
+{
+    MemorySettings store;
+    writePlacement(store, "Galvix", {1005, 990, 7200, 6015});
+    EXPECT_EQ(store.writes, (std::vector<std::string>{"MainLeft", "MainTop", "MainWidth", "MainHeight"}));
+    EXPECT_EQ(store.get("MainLeft"), "1005");
+    EXPECT_EQ(store.get("MainTop"), "990");
+    EXPECT_EQ(store.get("MainWidth"), "7200");
+    EXPECT_EQ(store.get("MainHeight"), "6015");
+}
+
+// A 1920 by 1080 primary screen and a second one to its right, in twips.
+constexpr std::array<TwipsRect, 2> Screens{{{0, 0, 28800, 16200}, {28800, 0, 19200, 15360}}};
+constexpr PlacementLimits Limits{Screens, 3000, 1500, 251658225, 251658225};
+
+struct FitCase {
+    const char* what;
+    Placement stored;
+    Placement expected;
+};
+
+class FitToScreens : public ::testing::TestWithParam<FitCase> {};
+
+TEST_P(FitToScreens, KeepsAUsableWindowAndMendsTheRest)
+{
+    EXPECT_EQ(fitToScreens(GetParam().stored, Limits), GetParam().expected) << GetParam().what;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FitToScreens,
+    ::testing::Values(
+        FitCase{"on the primary screen", {1000, 1000, 6500, 6500}, {1000, 1000, 6500, 6500}},
+        FitCase{"on the second screen", {30000, 2000, 8000, 6000}, {30000, 2000, 8000, 6000}},
+        FitCase{"mostly off to the left, title still reachable", {-5000, 300, 6500, 6500}, {-5000, 300, 6500, 6500}},
+        FitCase{"right of every screen", {60000, 1000, 6500, 6500}, {1000, 1000, 6500, 6500}},
+        FitCase{"title bar above the screens", {1000, -7000, 6500, 6500}, {1000, 1000, 6500, 6500}},
+        FitCase{"below every screen", {1000, 16500, 6500, 6500}, {1000, 1000, 6500, 6500}},
+        FitCase{"straddling the two screens", {28750, 1000, 6500, 6500}, {28750, 1000, 6500, 6500}},
+        FitCase{"far beyond any coordinate", {1e30F, -1e30F, 6500, 6500}, {1000, 1000, 6500, 6500}},
+        FitCase{"too narrow to use", {2000, 2000, 150, 6500}, {2000, 2000, 6500, 6500}},
+        FitCase{"too low to use", {2000, 2000, 6500, 0}, {2000, 2000, 6500, 6500}},
+        FitCase{"negative size", {2000, 2000, -6500, -6500}, {2000, 2000, 6500, 6500}},
+        FitCase{"larger than a window can be", {2000, 2000, 1e30F, 6500}, {2000, 2000, 6500, 6500}}));
+
+TEST(FitToScreensOnASmallScreen, PullsAMovedWindowBackSoItsTopLeftIsVisible)
+{
+    constexpr std::array<TwipsRect, 1> small{{{0, 0, 6000, 4500}}};
+    const PlacementLimits limits{small, 3000, 1500, 251658225, 251658225};
+    EXPECT_EQ(fitToScreens({90000, 90000, 5000, 4000}, limits), (Placement{1000, 500, 5000, 4000}));
+    EXPECT_EQ(fitToScreens({90000, 90000, 8000, 8000}, limits), (Placement{0, 0, 8000, 8000}));
+}
+
+} // namespace
+} // namespace galvix::app

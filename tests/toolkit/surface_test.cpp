@@ -1,0 +1,121 @@
+// Windows built from tables: geometry in twips, tab order, rules beneath the controls, and every
+// caption of every window readable in the application font.
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "app/frmMain.h"
+#include "support/caption_fit.h"
+#include "support/memory_settings.h"
+#include "toolkit/surface.h"
+#include "toolkit/twips.h"
+#include "weekly_menu/frmWeeklyMenu.h"
+
+namespace galvix::toolkit {
+namespace {
+
+TEST(Twips, FifteenToAPixelRoundedToTheNearest)
+{
+    const std::array<std::pair<int, int>, 8> cases{
+        {{0, 0}, {7, 0}, {8, 1}, {15, 1}, {1000, 67}, {6500, 433}, {-7, 0}, {-8, -1}}};
+    for (const auto& [twips, pixels] : cases)
+        EXPECT_EQ(twipsToPixels(twips), pixels) << twips;
+}
+
+TEST(DisplayText, DropsAccessKeyMarkersAndKeepsBlanks)
+{
+    EXPECT_EQ(displayText("&About "), "About ");
+    EXPECT_EQ(displayText("&System Info..."), "System Info...");
+    EXPECT_EQ(displayText("Salt && Pepper"), "Salt & Pepper");
+    EXPECT_EQ(displayText("    7:00 to 8:00"), "    7:00 to 8:00");
+}
+
+// Controls listed out of tab order, with a label and a frame that must take no focus.
+constexpr std::array<ControlSpec, 5> Controls{{
+    {ControlKind::TextBox, "Second", {}, 1500, 150, 1500, 375, 2},
+    {ControlKind::Label, "Caption", "Under", 0, 0, 3000, 600},
+    {ControlKind::CommandButton, "First", "&Go", 150, 150, 1200, 375, 1},
+    {ControlKind::Frame, "Box", "Store ", 0, 1500, 3000, 1500, 0},
+    {ControlKind::TextBox, "Third", {}, 150, 1050, 1500, 375, 7, syscolour::Desktop},
+}};
+constexpr std::array<LineSpec, 2> Lines{{
+    {"Rule", 0, 1200, 4500, 1200},
+    {"White", 0, 1350, 4500, 1350, Colour::rgb(255, 255, 255), 2},
+}};
+constexpr FormSpec Form{"Sample", 4500, 3000, Controls, Lines};
+
+TEST(Surface, BuildsEachControlByNameAtItsTwipsPosition)
+{
+    const Surface surface(Form);
+    EXPECT_EQ(surface.size(), QSize(300, 200));
+    EXPECT_EQ(surface.textBox("Second")->geometry(), QRect(100, 10, 100, 25));
+    EXPECT_EQ(surface.button("First")->text(), "&Go");
+    EXPECT_EQ(surface.button("First")->accessibleName(), "Go");
+    EXPECT_EQ(surface.label("Caption")->text(), "Under");
+    EXPECT_EQ(surface.control("Box")->focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(surface.textBox("Caption"), nullptr) << "a label is not a text box";
+    EXPECT_EQ(surface.control("Missing"), nullptr);
+    EXPECT_EQ(surface.textBox("Third")->palette().color(QPalette::Text), QApplication::palette().color(QPalette::Link));
+}
+
+TEST(Surface, ChainsFocusByTabIndexWhateverTheTableOrder)
+{
+    Surface surface(Form);
+    surface.show();
+    surface.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&surface));
+    surface.button("First")->setFocus();
+    QStringList visited;
+    for (int i = 0; i < 3; ++i) {
+        visited << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    EXPECT_EQ(visited, (QStringList{"First", "Second", "Third"}));
+}
+
+TEST(Surface, PaintsRulesInTheirColoursBeneathTheControls)
+{
+    Surface surface(Form);
+    surface.show();
+    const QImage image = surface.grab().toImage();
+    const QColor line = QApplication::palette().color(QPalette::WindowText);
+    EXPECT_EQ(image.pixelColor(250, 80), line) << "a rule on the bare surface";
+    EXPECT_EQ(image.pixelColor(250, 89), QColor(Qt::white)) << "the white rule";
+    EXPECT_EQ(image.pixelColor(250, 90), QColor(Qt::white)) << "two pixels wide";
+    EXPECT_NE(image.pixelColor(50, 80), line) << "the text box lies over the rule";
+}
+
+struct WindowCase {
+    const char* name;
+    std::function<std::unique_ptr<QWidget>()> make;
+};
+
+class EveryWindow : public ::testing::TestWithParam<WindowCase> {};
+
+TEST_P(EveryWindow, ShowsEveryCaptionInFull)
+{
+    const std::unique_ptr<QWidget> window = GetParam().make();
+    window->show();
+    QApplication::processEvents();
+    EXPECT_EQ(testing::captionsThatDoNotFit(*window), QStringList{});
+}
+
+testing::MemorySettings settings;
+weekly_menu::Mt19937Source source;
+
+INSTANTIATE_TEST_SUITE_P(
+    Windows, EveryWindow,
+    ::testing::Values(WindowCase{"MainWindow", [] { return std::make_unique<app::frmMain>(settings, source); }},
+                      WindowCase{"WeeklyMenu", [] { return std::make_unique<weekly_menu::frmWeeklyMenu>(source); }}),
+    [](const auto& param) { return std::string(param.param.name); });
+
+} // namespace
+} // namespace galvix::toolkit

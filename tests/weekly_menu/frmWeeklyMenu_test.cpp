@@ -1,0 +1,254 @@
+// The planner window driven through its real widgets.
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+
+#include "support/scripted_source.h"
+#include "toolkit/surface.h"
+#include "weekly_menu/frmWeeklyMenu.h"
+#include "weekly_menu/weekly_grid.h"
+
+namespace galvix::weekly_menu {
+namespace {
+
+using testing::ScriptedSource;
+using testing::valueForK;
+
+// Every text box's text and every label's caption, by control name.
+std::map<QString, QString> snapshot(const QWidget& window)
+{
+    std::map<QString, QString> texts;
+    for (const auto* edit : window.findChildren<QLineEdit*>())
+        texts[edit->objectName()] = edit->text();
+    for (const auto* label : window.findChildren<QLabel*>())
+        texts[label->objectName()] = label->text();
+    return texts;
+}
+
+QString text(const QWidget& window, const char* name) { return window.findChild<QLineEdit*>(name)->text(); }
+QString caption(const QWidget& window, const char* name) { return window.findChild<QLabel*>(name)->text(); }
+
+void click(const QWidget& window, const char* button)
+{
+    QTest::mouseClick(window.findChild<QPushButton*>(button), Qt::LeftButton);
+}
+
+class PlannerWindow : public ::testing::Test {
+protected:
+    ScriptedSource source{{valueForK(1)}};
+    std::unique_ptr<frmWeeklyMenu> window = std::make_unique<frmWeeklyMenu>(source);
+};
+
+TEST_F(PlannerWindow, OpensWithAnEmptyGridThatClearLeavesAsItIs)
+{
+    const auto before = snapshot(*window);
+    for (const std::string_view name : TextBoxNames)
+        EXPECT_TRUE(before.at(toolkit::toQString(name)).isEmpty()) << name;
+    for (const DayRow& row : WeeklyGrid)
+        EXPECT_TRUE(before.at(toolkit::toQString(row.hourLabel)).isEmpty()) << row.day;
+    click(*window, "Command4");
+    EXPECT_EQ(snapshot(*window), before);
+}
+
+TEST_F(PlannerWindow, ShowsItsCaptionsExactlyWithTheirBlanks)
+{
+    EXPECT_EQ(window->windowTitle(), "Weekly Automatic and Random Menu");
+    const std::map<QString, QString> labels{
+        {"Label8", "    7:00 to 8:00"}, {"Label14", "24 hr"}, {"Label16", "Meat/Fish; Soup; Vegetable;"},
+        {"Label19", "Rice; Salad; Fruit;"}, {"Label25", "Rice; Salad; Fruit; "}, {"Label4", "Wednesday"}};
+    for (const auto& [name, expected] : labels)
+        EXPECT_EQ(window->findChild<QLabel*>(name)->text(), expected) << name.toStdString();
+    const std::map<QString, QString> buttons{{"Command1", "Auto Breakfast Menu"},
+                                             {"Command2", "Calculate rice; salad; fruit"},
+                                             {"Command3", "Calculate meat/fish; soup; vegetable"},
+                                             {"Command4", "C"}};
+    for (const auto& [name, expected] : buttons)
+        EXPECT_EQ(window->findChild<QPushButton*>(name)->text(), expected) << name.toStdString();
+}
+
+TEST_F(PlannerWindow, PlacesControlsAtTheirDesignPositionsAndKeepsThemThereWhenResized)
+{
+    struct Expected {
+        const char* name;
+        QRect twips;
+    };
+    const std::array<Expected, 7> spots{{{"Text36", {240, 840, 2175, 405}},
+                                          {"Text10", {960, 3360, 1695, 375}},
+                                          {"Text16", {480, 5280, 2175, 375}},
+                                          {"Text35", {7320, 6600, 3615, 405}},
+                                          {"Label1", {0, 600, 735, 615}},
+                                          {"Label24", {2880, 6360, 495, 495}},
+                                          {"Command2", {7440, 7200, 3495, 375}}}};
+    const auto check = [&] {
+        for (const Expected& spot : spots) {
+            const QRect& t = spot.twips;
+            EXPECT_EQ(window->findChild<QWidget*>(spot.name)->geometry(),
+                      QRect(t.x() / 15, t.y() / 15, t.width() / 15, t.height() / 15))
+                << spot.name;
+        }
+    };
+    window->show();
+    check();
+    window->resize(300, 200);
+    QApplication::processEvents();
+    check();
+    window->resize(1400, 900);
+    QApplication::processEvents();
+    check();
+}
+
+TEST_F(PlannerWindow, FocusStartsOnTheBreakfastButtonAndTabsThroughTheGridInOrder)
+{
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    ASSERT_EQ(QApplication::focusWidget(), window->findChild<QWidget*>("Command1"));
+
+    QStringList expected{"Command1"};
+    for (int i = 1; i <= 21; ++i)
+        expected << QStringLiteral("Text%1").arg(i);
+    expected << "Command2" << "Command3" << "Command4";
+    for (int i = 22; i <= 42; ++i)
+        expected << QStringLiteral("Text%1").arg(i);
+
+    QStringList visited;
+    for (qsizetype i = 0; i < expected.size(); ++i) {
+        visited << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    EXPECT_EQ(visited, expected);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), "Command1") << "the chain closes on itself";
+}
+
+TEST_F(PlannerWindow, BreakfastOverwritesItsCellsAndKeepsWhatTheCookTypedElsewhere)
+{
+    QTest::keyClicks(window->findChild<QLineEdit*>("Text2"), "Fish soup");
+    QTest::keyClicks(window->findChild<QLineEdit*>("Text1"), "Porridge");
+    auto before = snapshot(*window);
+    click(*window, "Command1");
+    auto after = snapshot(*window);
+
+    EXPECT_EQ(text(*window, "Text1"), "Scrambled Egg; Ham; ");
+    EXPECT_EQ(text(*window, "Text36"), "Orange Juice; Ice cream; ");
+    EXPECT_EQ(text(*window, "Text42"), "Orange Juice; ");
+    EXPECT_EQ(source.used(), 21U);
+    for (const DayRow& row : WeeklyGrid) {
+        for (const auto cell : {row.breakfastLine1, row.breakfastLine2}) {
+            after.erase(toolkit::toQString(cell));
+            before.erase(toolkit::toQString(cell));
+        }
+    }
+    EXPECT_EQ(after, before) << "only the fourteen breakfast cells change";
+    EXPECT_EQ(text(*window, "Text2"), "Fish soup");
+}
+
+struct LunchDinnerButton {
+    const char* button;
+    std::string_view DayRow::*ownLine;
+    std::string_view DayRow::*ownDinnerLine;
+    const char* weekdayCell;
+};
+
+class LunchDinnerButtons : public PlannerWindow, public ::testing::WithParamInterface<LunchDinnerButton> {};
+
+TEST_P(LunchDinnerButtons, WriteOnlyTheirOwnLineAndTheHourLabels)
+{
+    const LunchDinnerButton& b = GetParam();
+    for (QLineEdit* edit : window->findChildren<QLineEdit*>())
+        edit->setText("typed by the cook");
+    auto before = snapshot(*window);
+    click(*window, b.button);
+    auto after = snapshot(*window);
+
+    EXPECT_EQ(source.used(), 42U);
+    for (const DayRow& row : WeeklyGrid) {
+        EXPECT_EQ(after.at(toolkit::toQString(row.hourLabel)), "Bread");
+        EXPECT_EQ(after.at(toolkit::toQString(row.*b.ownLine)).left(10), QString(b.weekdayCell).left(10));
+        for (const auto cell : {row.hourLabel, row.*b.ownLine, row.*b.ownDinnerLine}) {
+            after.erase(toolkit::toQString(cell));
+            before.erase(toolkit::toQString(cell));
+        }
+    }
+    EXPECT_EQ(after, before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Buttons, LunchDinnerButtons,
+    ::testing::Values(LunchDinnerButton{"Command2", &DayRow::lunchLine2, &DayRow::dinnerLine2,
+                                        "White Rice; Tomato; Water-melon; "},
+                      LunchDinnerButton{"Command3", &DayRow::lunchLine1, &DayRow::dinnerLine1,
+                                        "Beef; Mixed Vege.; Eggplant; "}),
+    [](const auto& param) { return std::string(param.param.button); });
+
+TEST_F(PlannerWindow, ClearAfterEveryGeneratorEmptiesTheGridAndKeepsTheHeadings)
+{
+    const QString heading = caption(*window, "Label25");
+    click(*window, "Command1");
+    click(*window, "Command2");
+    click(*window, "Command3");
+    click(*window, "Command4");
+    for (const std::string_view name : TextBoxNames)
+        EXPECT_TRUE(text(*window, std::string(name).c_str()).isEmpty()) << name;
+    for (const DayRow& row : WeeklyGrid)
+        EXPECT_TRUE(caption(*window, std::string(row.hourLabel).c_str()).isEmpty()) << row.day;
+    EXPECT_EQ(caption(*window, "Label25"), heading);
+    EXPECT_EQ(caption(*window, "Label1"), "Sunday");
+    EXPECT_EQ(source.used(), 105U) << "Clear draws nothing";
+
+    click(*window, "Command3");
+    EXPECT_EQ(caption(*window, "Label15"), "Bread");
+}
+
+TEST_F(PlannerWindow, ACellThatCannotBeWrittenIsSkippedAndTheRestAreStillFilled)
+{
+    delete window->findChild<QLineEdit*>("Text4");
+    click(*window, "Command1");
+    EXPECT_EQ(text(*window, "Text1"), "Scrambled Egg; Ham; ");
+    EXPECT_EQ(text(*window, "Text37"), "Orange Juice; ");
+    EXPECT_EQ(text(*window, "Text19"), "Scrambled Egg; Ham; ");
+    EXPECT_EQ(source.used(), 21U);
+}
+
+TEST_F(PlannerWindow, ALongDishListIsShownFromItsStart)
+{
+    ScriptedSource longest({valueForK(8), valueForK(3), valueForK(6)});
+    frmWeeklyMenu planner(longest);
+    planner.Command1_Click();
+    EXPECT_EQ(planner.findChild<QLineEdit*>("Text1")->text(), "Potato and Gravy; Sausage; ");
+    EXPECT_EQ(planner.findChild<QLineEdit*>("Text1")->cursorPosition(), 0);
+}
+
+TEST_F(PlannerWindow, DrawsSecondLinesInTheDesktopColourAndHourLabelsInTheHighlightColour)
+{
+    const QPalette& style = QApplication::palette();
+    const auto textColour = [&](const char* name) {
+        return window->findChild<QLineEdit*>(name)->palette().color(QPalette::Text);
+    };
+    const auto labelColour = [&](const char* name) {
+        return window->findChild<QLabel*>(name)->palette().color(QPalette::WindowText);
+    };
+    EXPECT_EQ(textColour("Text22"), style.color(QPalette::Link));
+    EXPECT_EQ(textColour("Text42"), style.color(QPalette::Link));
+    EXPECT_EQ(textColour("Text21"), style.color(QPalette::Text));
+    EXPECT_EQ(labelColour("Label19"), style.color(QPalette::Link));
+    EXPECT_EQ(labelColour("Label16"), style.color(QPalette::WindowText));
+    EXPECT_EQ(labelColour("Label24"), style.color(QPalette::Highlight));
+}
+
+TEST_F(PlannerWindow, NamesEveryCellForAScreenReader)
+{
+    EXPECT_EQ(window->findChild<QWidget*>("Text22")->accessibleName(), "Sunday, lunch, line 2");
+    EXPECT_EQ(window->findChild<QWidget*>("Text40")->accessibleName(), "Thursday, breakfast, line 2");
+    EXPECT_EQ(window->findChild<QWidget*>("Text21")->accessibleName(), "Saturday, dinner, line 1");
+    EXPECT_EQ(window->findChild<QWidget*>("Command4")->accessibleName(), "Clear the week");
+}
+
+} // namespace
+} // namespace galvix::weekly_menu
