@@ -52,6 +52,7 @@ TwipsRect toTwipsRect(const QRect& rect)
 frmMain::frmMain(platform::SettingsStore& settings, QWidget* parent)
     : QMainWindow(parent)
     , m_settings(settings)
+    , m_about([this] { return new about::frmAbout(this); })
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(toolkit::toQString(MainForm.caption));
@@ -188,6 +189,7 @@ void frmMain::mnuwm_Click() {}
 
 void frmMain::mnuUnit_Click() {}
 
-void frmMain::mnuHelpAbout_Click() {}
+// The About box is modal over this window: exec returns once the box is closed.
+void frmMain::mnuHelpAbout_Click() { m_about.load()->exec(); }
 
 } // namespace galvix::app

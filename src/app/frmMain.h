@@ -9,7 +9,9 @@
 
 #include <functional>
 
+#include "about/frmAbout.h"
 #include "app/placement.h"
+#include "toolkit/form_handle.h"
 
 class QLabel;
 
@@ -51,6 +53,7 @@ private:
     QLabel* m_datePanel = nullptr;
     QLabel* m_timePanel = nullptr;
     QTimer m_clock;
+    toolkit::FormHandle<about::frmAbout> m_about;
 
     // The placement read at load and what it was applied as, so that a window the user did not move
     // or resize saves exactly what it read, whatever the window manager's frame adds.
