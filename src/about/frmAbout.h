@@ -25,8 +25,6 @@ public:
     void cmdOK_Click();
     void cmdSysInfo_Click();
 
-    [[nodiscard]] toolkit::Surface* surface() const { return m_surface; }
-
 private:
     SysInfoServices m_services;
     toolkit::Surface* m_surface = nullptr;

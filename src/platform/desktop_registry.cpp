@@ -5,6 +5,7 @@
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <utility>
 
 #include "about/system_info.h"
 

@@ -116,7 +116,6 @@ class FakeFileSystem final : public platform::FileSystem {
 public:
     [[nodiscard]] std::string fileName(std::string_view path) const override
     {
-        tested.emplace_back(path);
         if (failing)
             throw std::runtime_error("path not found");
         if (!files.contains(std::string(path)))
@@ -127,7 +126,6 @@ public:
 
     std::set<std::string> files;
     bool failing = false;
-    mutable std::vector<std::string> tested;
 };
 
 // Starts only the programs it was told are installed.

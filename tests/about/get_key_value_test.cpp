@@ -100,16 +100,6 @@ TEST(ReadingAKey, ThatCannotBeOpenedEmptiesTheTextAndStillCloses)
     EXPECT_EQ(registry.closes, std::vector<platform::RegistryKey>{0});
 }
 
-TEST(ReadingAKey, UnderAnotherRootAsksForThatRoot)
-{
-    FakeRegistry registry;
-    registry.setValue(Key, Value, textValue("/usr/bin/x"));
-    std::string keyVal;
-    EXPECT_FALSE(GetKeyValue(registry, 0x80000001U, Key, Value, keyVal));
-    ASSERT_EQ(registry.opens.size(), 1U);
-    EXPECT_EQ(registry.opens[0].root, 0x80000001U);
-}
-
 TEST(ReadingAValue, ThatFillsTheBufferWithoutAZeroThrowsAfterClosingTheKey)
 {
     FakeRegistry registry;

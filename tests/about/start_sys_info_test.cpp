@@ -166,23 +166,6 @@ INSTANTIATE_TEST_SUITE_P(
                    {Tool}, true, FirstKeyOnly}),
     [](const ::testing::TestParamInfo<LaunchCase>& param) { return param.param.name; });
 
-TEST(StartingTheTool, TestsTheToolFileInTheFolderTheSecondLookupNames)
-{
-    Machine machine;
-    secondNames(machine, Folder);
-    machine.run();
-    EXPECT_EQ(machine.files.tested, std::vector<std::string>{FolderTool});
-}
-
-TEST(StartingTheTool, DoesNotTestTheFileTheFirstLookupNames)
-{
-    Machine machine;
-    firstNames(machine, Tool);
-    machine.programs.installed.insert(Tool);
-    machine.run();
-    EXPECT_TRUE(machine.files.tested.empty());
-}
-
 TEST(VersionText, JoinsTheNumbersInPlainDecimal)
 {
     EXPECT_EQ(versionText(1, 1, 0), "Version 1.1.0");
