@@ -56,6 +56,7 @@ frmMain::frmMain(platform::SettingsStore& settings, weekly_menu::RandomSource& m
     : QMainWindow(parent)
     , m_settings(settings)
     , m_weeklyMenu([&menuSource] { return new weekly_menu::frmWeeklyMenu(menuSource); })
+    , m_about([this] { return new about::frmAbout(this); })
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(toolkit::toQString(MainForm.caption));
@@ -193,6 +194,7 @@ void frmMain::mnuwm_Click() { m_weeklyMenu.show(); }
 
 void frmMain::mnuUnit_Click() {}
 
-void frmMain::mnuHelpAbout_Click() {}
+// The About box is modal over this window: exec returns once the box is closed.
+void frmMain::mnuHelpAbout_Click() { m_about.load()->exec(); }
 
 } // namespace galvix::app

@@ -9,6 +9,7 @@
 
 #include <functional>
 
+#include "about/frmAbout.h"
 #include "app/placement.h"
 #include "toolkit/form_handle.h"
 #include "weekly_menu/frmWeeklyMenu.h"
@@ -57,6 +58,7 @@ private:
     QLabel* m_timePanel = nullptr;
     QTimer m_clock;
     toolkit::FormHandle<weekly_menu::frmWeeklyMenu> m_weeklyMenu;
+    toolkit::FormHandle<about::frmAbout> m_about;
 
     // The placement read at load and what it was applied as, so that a window the user did not move
     // or resize saves exactly what it read, whatever the window manager's frame adds.

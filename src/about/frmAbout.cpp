@@ -1,0 +1,104 @@
+#include "about/frmAbout.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include <array>
+
+#include "about/version.h"
+#include "about/version_text.h"
+#include "platform/desktop_registry.h"
+#include "platform/qt_file_system.h"
+#include "platform/qt_message_box.h"
+#include "platform/qt_program_starter.h"
+#include "toolkit/loaded_windows.h"
+#include "toolkit/surface.h"
+
+namespace galvix::about {
+
+namespace {
+
+using toolkit::Colour;
+using toolkit::ControlKind;
+using toolkit::ControlSpec;
+using toolkit::LineSpec;
+
+constexpr Colour Black = Colour::rgb(0, 0, 0);
+constexpr Colour White = Colour::rgb(255, 255, 255);
+
+constexpr std::string_view Credits
+    = "Galvix plans the galley's week of breakfasts, lunches and dinners, and converts the weights "
+      "and liquid measures of the ship's stores. One of the Navorel aids for seafarers, written for "
+      "the cooks of the merchant fleet.";
+
+// lblVersion sits under the title, at the title's left edge and width.
+constexpr std::array<ControlSpec, 5> AboutControls{{
+    {ControlKind::Label, "lblTitle", "Galvix", 1080, 240, 4095, 480, 4, Black, {}, "Title"},
+    {ControlKind::Label, "lblVersion", "Version", 1080, 780, 4095, 225, 2, Black, {}, "Version"},
+    {ControlKind::Label, "lblDescription", Credits, 450, 1125, 5175, 1170, 5, Black, {}, "Credits"},
+    {ControlKind::CommandButton, "cmdOK", "OK", 4245, 2625, 1467, 345, 0},
+    {ControlKind::CommandButton, "cmdSysInfo", "&System Info...", 4260, 3075, 1452, 345, 1, {}, {},
+     "System information"},
+}};
+
+constexpr std::array<LineSpec, 1> AboutLines{{
+    {"Line1", 240, 2445, 5657, 2445, White, 2},
+}};
+
+constexpr toolkit::FormSpec AboutForm{"About Galvix", 5865, 3630, AboutControls, AboutLines};
+
+} // namespace
+
+const SysInfoServices& desktopSysInfoServices()
+{
+    static platform::DesktopRegistry registry;
+    static const platform::QtFileSystem files;
+    static platform::QtProgramStarter programs;
+    static const SysInfoServices services{registry, files, programs};
+    return services;
+}
+
+frmAbout::frmAbout(QWidget* owner)
+    : frmAbout(desktopSysInfoServices(), owner)
+{
+}
+
+frmAbout::frmAbout(const SysInfoServices& services, QWidget* owner)
+    // A fixed dialog frame: a title bar with the close box only, no resizing.
+    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
+                         | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    , m_services(services)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(toolkit::toQString(AboutForm.caption));
+    m_surface = new toolkit::Surface(AboutForm, this);
+    setFixedSize(m_surface->size());
+
+    // OK is the default button and, through the dialog, Esc closes the box like OK. As in any
+    // dialog, Enter presses whichever button has the focus.
+    QPushButton* ok = m_surface->button("cmdOK");
+    QPushButton* sysInfo = m_surface->button("cmdSysInfo");
+    ok->setAutoDefault(true);
+    sysInfo->setAutoDefault(true);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+    connect(sysInfo, &QPushButton::clicked, this, [this] { cmdSysInfo_Click(); });
+
+    Form_Load();
+}
+
+void frmAbout::Form_Load()
+{
+    m_surface->label("lblVersion")->setText(QString::fromStdString(versionText()));
+    m_surface->label("lblTitle")->setText(QString::fromLatin1(ApplicationTitle));
+}
+
+void frmAbout::cmdOK_Click() { toolkit::LoadedWindows::unload(this); }
+
+void frmAbout::cmdSysInfo_Click()
+{
+    platform::QtMessageBox messages(this);
+    StartSysInfo(m_services, messages);
+}
+
+} // namespace galvix::about

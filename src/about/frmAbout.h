@@ -1,0 +1,36 @@
+#pragma once
+// The About box: the program's title, version and credits, an OK button, and a button that starts
+// the system's system-information tool. Shown modally over the main window; each showing loads it
+// afresh.
+
+#include <QDialog>
+
+#include "about/system_info.h"
+
+namespace galvix::toolkit {
+class Surface;
+}
+
+namespace galvix::about {
+
+class frmAbout : public QDialog {
+    Q_OBJECT
+
+public:
+    // Uses this desktop's registry stand-in, file test and program start.
+    explicit frmAbout(QWidget* owner);
+    frmAbout(const SysInfoServices& services, QWidget* owner);
+
+    void Form_Load();
+    void cmdOK_Click();
+    void cmdSysInfo_Click();
+
+private:
+    SysInfoServices m_services;
+    toolkit::Surface* m_surface = nullptr;
+};
+
+// The desktop back-ends StartSysInfo runs against in the program; they live as long as it does.
+[[nodiscard]] const SysInfoServices& desktopSysInfoServices();
+
+} // namespace galvix::about

@@ -1,0 +1,22 @@
+#include "platform/qt_program_starter.h"
+
+#include <QFileInfo>
+#include <QProcess>
+
+namespace galvix::platform {
+
+bool QtProgramStarter::start(std::string_view path)
+{
+    // A zero byte would end the name early at the system call and start some other file.
+    if (path.empty() || path.find('\0') != std::string_view::npos)
+        return false;
+    const QString program = QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size()));
+    // A bare name would be looked up on PATH and a relative path in the working folder; either could
+    // start a program other than the one named, so only an absolute path is accepted.
+    const QFileInfo file(program);
+    if (!file.isAbsolute() || !file.isFile() || !file.isExecutable())
+        return false;
+    return QProcess::startDetached(program, {});
+}
+
+} // namespace galvix::platform

@@ -1,0 +1,52 @@
+#pragma once
+// The system registry, as the three calls the About box makes: open a key under a root, query one
+// value into the caller's buffer, close the key. Each call returns a status, 0 for success, so that
+// a caller written against the Windows functions runs unchanged against any back-end.
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace galvix::platform {
+
+// A key handle, including the predefined root keys. Zero is never a handle of an open key.
+using RegistryKey = std::uint32_t;
+using RegistryStatus = std::int32_t;
+
+inline constexpr RegistryKey HkeyLocalMachine = 0x80000002U;
+
+namespace regstatus {
+inline constexpr RegistryStatus Success = 0;
+inline constexpr RegistryStatus FileNotFound = 2; // no such key or value
+inline constexpr RegistryStatus AccessDenied = 5;
+inline constexpr RegistryStatus InvalidHandle = 6;
+inline constexpr RegistryStatus MoreData = 234; // the value does not fit the caller's buffer
+} // namespace regstatus
+
+// Value types as the registry reports them.
+namespace regtype {
+inline constexpr std::uint32_t Text = 1;           // REG_SZ
+inline constexpr std::uint32_t ExpandableText = 2; // REG_EXPAND_SZ
+inline constexpr std::uint32_t Binary = 3;         // REG_BINARY
+inline constexpr std::uint32_t Number32 = 4;       // REG_DWORD, low byte first
+} // namespace regtype
+
+class Registry {
+public:
+    virtual ~Registry() = default;
+
+    // Opens `subKey` under `root`; on success `handle` receives the open key.
+    virtual RegistryStatus openKey(RegistryKey root, std::string_view subKey, std::uint32_t options,
+                                   std::uint32_t access, RegistryKey& handle) = 0;
+
+    // Reads the value `valueName` of an open key into `data`. `dataSize` goes in as the number of
+    // bytes the caller offers and comes back as the number of bytes the value holds; `type`
+    // receives the value's type. A value larger than the buffer answers MoreData. Text values are
+    // bytes in the system's code page (UTF-8 here) and carry their terminating zero.
+    virtual RegistryStatus queryValue(RegistryKey key, std::string_view valueName, std::uint32_t& type,
+                                      std::span<char> data, std::uint32_t& dataSize) = 0;
+
+    virtual RegistryStatus closeKey(RegistryKey key) = 0;
+};
+
+} // namespace galvix::platform
