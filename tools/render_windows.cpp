@@ -12,6 +12,7 @@
 #include <map>
 #include <string>
 
+#include "about/frmAbout.h"
 #include "app/application.h"
 #include "app/frmMain.h"
 #include "weekly_menu/frmWeeklyMenu.h"
@@ -77,5 +78,8 @@ int main(int argc, char** argv)
     ok &= save(planner, folder, QStringLiteral("weekly-menu-meat-soup-vegetable"));
     planner.Command2_Click();
     ok &= save(planner, folder, QStringLiteral("weekly-menu-full-week"));
+
+    galvix::about::frmAbout about(&mainWindow);
+    ok &= save(about, folder, QStringLiteral("about"));
     return ok ? 0 : 1;
 }

@@ -74,6 +74,13 @@ frmAbout::frmAbout(const SysInfoServices& services, QWidget* owner)
     m_surface = new toolkit::Surface(AboutForm, this);
     setFixedSize(m_surface->size());
 
+    // The program's name stands out as the box's heading.
+    QLabel* title = m_surface->label("lblTitle");
+    QFont heading = title->font();
+    heading.setPixelSize(20);
+    heading.setBold(true);
+    title->setFont(heading);
+
     // OK is the default button and, through the dialog, Esc closes the box like OK. As in any
     // dialog, Enter presses whichever button has the focus.
     QPushButton* ok = m_surface->button("cmdOK");

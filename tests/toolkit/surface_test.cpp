@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 
+#include "about/frmAbout.h"
 #include "app/frmMain.h"
 #include "support/caption_fit.h"
 #include "support/memory_settings.h"
@@ -114,7 +115,8 @@ weekly_menu::Mt19937Source source;
 INSTANTIATE_TEST_SUITE_P(
     Windows, EveryWindow,
     ::testing::Values(WindowCase{"MainWindow", [] { return std::make_unique<app::frmMain>(settings, source); }},
-                      WindowCase{"WeeklyMenu", [] { return std::make_unique<weekly_menu::frmWeeklyMenu>(source); }}),
+                      WindowCase{"WeeklyMenu", [] { return std::make_unique<weekly_menu::frmWeeklyMenu>(source); }},
+                      WindowCase{"About", [] { return std::make_unique<about::frmAbout>(nullptr); }}),
     [](const auto& param) { return std::string(param.param.name); });
 
 } // namespace
