@@ -1,5 +1,5 @@
 # Everything that makes Galvix a desktop program once installed: the program, its desktop entry,
-# its icon in the hicolor theme and its AppStream metadata.
+# its icon in the hicolor theme, its AppStream metadata, and a Debian package of all of them.
 
 # The name the desktop knows the program by, in reverse-DNS form: the Navorel family of
 # seafarers' aids as the owner, so that its other programs can sit beside this one. Lower case,
@@ -8,6 +8,8 @@ set(GALVIX_DESKTOP_ID "io.github.navorel.galvix")
 set(GALVIX_HOMEPAGE "https://github.com/navorel/galvix" CACHE STRING "The project's home page")
 set(GALVIX_SCREENSHOT_URL "https://raw.githubusercontent.com/navorel/galvix/main/docs/images"
     CACHE STRING "Where the README's screenshots can be fetched from, for software centres")
+set(GALVIX_PACKAGE_CONTACT "Galvix developers <galvix@navorel.invalid>"
+    CACHE STRING "The Debian package's maintainer")
 
 if(NOT GALVIX_BUILD_GUI)
   return()
@@ -47,3 +49,24 @@ install(FILES ${GALVIX_DESKTOP_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/applic
 install(FILES ${GALVIX_METAINFO_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${GALVIX_ICON_SVG} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
         RENAME ${GALVIX_DESKTOP_ID}.svg)
+
+# A Debian package of the above: cpack -G DEB in a build folder, or the "package" workflow preset.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME galvix)
+set(CPACK_PACKAGE_VENDOR "Navorel")
+set(CPACK_PACKAGE_CONTACT "${GALVIX_PACKAGE_CONTACT}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+set(CPACK_PACKAGE_HOMEPAGE_URL "${GALVIX_HOMEPAGE}")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+       "Galvix plans a week of a merchant ship's meals from fixed dish lists\n"
+       "and converts galley weights and liquid measures, with a small\n"
+       "four-operation calculator.")
+# dpkg-shlibdeps finds the libraries the program links; the font its windows are laid out for is
+# not a library, so it is named here.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
+include(CPack)
