@@ -10,6 +10,7 @@ packages=(
   fonts-liberation2
   xvfb xauth
   poppler-utils
+  librsvg2-bin desktop-file-utils appstream dpkg-dev
 )
 
 missing=()

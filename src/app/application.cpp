@@ -2,9 +2,11 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 #include <QStyleFactory>
 
 #include "about/version.h"
+#include "app/desktop_id.h"
 
 namespace galvix::app {
 
@@ -16,6 +18,12 @@ void configureApplication(QApplication& application)
                                             .arg(about::VersionMajor)
                                             .arg(about::VersionMinor)
                                             .arg(about::VersionRevision));
+    // The desktop matches the windows to the installed entry by this name, and shows its icon.
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(DesktopId));
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/icons/48.png"));
+    icon.addFile(QStringLiteral(":/icons/256.png"));
+    QApplication::setWindowIcon(icon);
     // One style and one font everywhere, so that the design sizes of the controls hold on every
     // desktop: the captions were measured against this font.
     application.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));

@@ -1,12 +1,13 @@
 #pragma once
-// Application-wide set-up shared by the program and the window tests: names, style and font.
+// Application-wide set-up shared by the program and the window tests: names, icon, style and font.
 
 class QApplication;
 
 namespace galvix::app {
 
-// Names the application (which also names its settings file), and sets the style and the one font
-// every window is laid out for.
+// Names the application (which also names its settings file) and the desktop entry its windows
+// belong to, gives every window the program's icon, and sets the style and the one font every
+// window is laid out for.
 void configureApplication(QApplication& application);
 
 } // namespace galvix::app

@@ -3,9 +3,12 @@
 #include <QApplication>
 
 #include <cstdio>
+#include <string_view>
+#include <vector>
 
 #include "app/Module1.h"
 #include "app/application.h"
+#include "app/command_line.h"
 
 namespace {
 
@@ -20,6 +23,16 @@ bool displayAvailable()
 
 int main(int argc, char** argv)
 {
+    // --help and --version are answered before Qt starts, so they need no display and Qt never
+    // sees (or takes) an argument.
+    const std::vector<std::string_view> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
+    const galvix::app::CommandLineOutcome outcome = galvix::app::interpretCommandLine(arguments);
+    if (!outcome.startWindows) {
+        std::fputs(outcome.standardError.c_str(), stderr);
+        std::fputs(outcome.standardOutput.c_str(), stdout);
+        // Output that could not be written (a full disk, a closed pipe) is a failure, not a success.
+        return std::fflush(stdout) == 0 ? outcome.exitStatus : 1;
+    }
     if (!displayAvailable()) {
         std::fputs("Galvix needs a graphical display: start it from a desktop session, or give it a "
                    "virtual one with \"xvfb-run -a galvix\".\n",

@@ -1,5 +1,4 @@
-// Windows built from tables: geometry in twips, tab order, rules beneath the controls, and every
-// caption of every window readable in the application font.
+// Windows built from tables: geometry in twips, tab order, and rules beneath the controls.
 
 #include <QApplication>
 #include <QLabel>
@@ -9,16 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <functional>
-#include <memory>
 
-#include "about/frmAbout.h"
-#include "app/frmMain.h"
-#include "support/caption_fit.h"
-#include "support/memory_settings.h"
 #include "toolkit/surface.h"
 #include "toolkit/twips.h"
-#include "weekly_menu/frmWeeklyMenu.h"
 
 namespace galvix::toolkit {
 namespace {
@@ -93,31 +85,6 @@ TEST(Surface, PaintsRulesInTheirColoursBeneathTheControls)
     EXPECT_EQ(image.pixelColor(250, 90), QColor(Qt::white)) << "two pixels wide";
     EXPECT_NE(image.pixelColor(50, 80), line) << "the text box lies over the rule";
 }
-
-struct WindowCase {
-    const char* name;
-    std::function<std::unique_ptr<QWidget>()> make;
-};
-
-class EveryWindow : public ::testing::TestWithParam<WindowCase> {};
-
-TEST_P(EveryWindow, ShowsEveryCaptionInFull)
-{
-    const std::unique_ptr<QWidget> window = GetParam().make();
-    window->show();
-    QApplication::processEvents();
-    EXPECT_EQ(testing::captionsThatDoNotFit(*window), QStringList{});
-}
-
-testing::MemorySettings settings;
-weekly_menu::Mt19937Source source;
-
-INSTANTIATE_TEST_SUITE_P(
-    Windows, EveryWindow,
-    ::testing::Values(WindowCase{"MainWindow", [] { return std::make_unique<app::frmMain>(settings, source); }},
-                      WindowCase{"WeeklyMenu", [] { return std::make_unique<weekly_menu::frmWeeklyMenu>(source); }},
-                      WindowCase{"About", [] { return std::make_unique<about::frmAbout>(nullptr); }}),
-    [](const auto& param) { return std::string(param.param.name); });
 
 } // namespace
 } // namespace galvix::toolkit

@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# Builds the Debian package of a configured and built tree, unpacks it into a scratch root as dpkg
+# would install it, and checks that the program, its desktop entry, its icons and its metadata
+# land where the desktop looks for them, with the dependencies dpkg-shlibdeps found.
+#   check_package.sh <cpack> <build folder> <desktop id> <version>
+set -euo pipefail
+cpack=$1
+build=$2
+id=$3
+version=$4
+
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+fail() {
+  echo "FAIL: $*"
+  exit 1
+}
+
+if ! "$cpack" --config "$build/CPackConfig.cmake" -G DEB -B "$scratch/package" >"$scratch/cpack.log" 2>&1; then
+  cat "$scratch/cpack.log"
+  fail "cpack could not build the package"
+fi
+shopt -s nullglob
+packages=("$scratch"/package/*.deb)
+[ ${#packages[@]} -eq 1 ] || fail "expected one .deb, found ${#packages[@]}"
+deb=${packages[0]}
+root=$scratch/root
+dpkg-deb -x "$deb" "$root"
+
+# Where a desktop looks for each file.
+for file in usr/bin/galvix \
+            "usr/share/applications/$id.desktop" \
+            "usr/share/metainfo/$id.metainfo.xml" \
+            "usr/share/icons/hicolor/scalable/apps/$id.svg" \
+            "usr/share/icons/hicolor/48x48/apps/$id.png" \
+            "usr/share/icons/hicolor/256x256/apps/$id.png"; do
+  [ -f "$root/$file" ] || fail "$file is not in the package"
+done
+[ -x "$root/usr/bin/galvix" ] || fail "usr/bin/galvix is not executable"
+outside=$(cd "$root" && find . -mindepth 1 -maxdepth 1 ! -name usr)
+[ -z "$outside" ] || fail "the package installs outside /usr: $outside"
+
+# A PNG's width and height are the big-endian words at bytes 16 and 20.
+png_size() { od -An -tu1 -j16 -N8 "$1" | awk '{ print $1*16777216+$2*65536+$3*256+$4 "x" $5*16777216+$6*65536+$7*256+$8 }'; }
+for size in 48 256; do
+  got=$(png_size "$root/usr/share/icons/hicolor/${size}x${size}/apps/$id.png")
+  [ "$got" = "${size}x${size}" ] || fail "the ${size} px icon is $got"
+done
+
+# The entry starts the installed program and names the installed icon.
+entry=$root/usr/share/applications/$id.desktop
+grep -qx "Exec=galvix" "$entry" || fail "the desktop entry does not start galvix"
+grep -qx "Icon=$id" "$entry" || fail "the desktop entry does not name the icon $id"
+desktop-file-validate "$entry" || fail "the installed desktop entry is not valid"
+appstreamcli validate-tree --no-net "$root" >"$scratch/appstream.log" 2>&1 \
+  || { cat "$scratch/appstream.log"; fail "the installed metadata does not validate"; }
+
+field() { dpkg-deb --field "$deb" "$1"; }
+[ "$(field Package)" = galvix ] || fail "the package is called $(field Package)"
+[ "$(field Version)" = "$version" ] || fail "the package has version $(field Version), not $version"
+depends=$(field Depends)
+names=$(tr ',|' '\n\n' <<<"$depends" | sed -E 's/^ +//; s/ .*//')
+for dependency in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6 fonts-liberation2; do
+  grep -qxF "$dependency" <<<"$names" || fail "Depends lacks $dependency: $depends"
+done
+
+# The unpacked program runs, and is the version packaged.
+[ "$("$root/usr/bin/galvix" --version)" = "Galvix $version" ] || fail "the packaged program does not run"
+echo "$(basename "$deb") installs the program, its entry, its icons and its metadata"

@@ -1,0 +1,24 @@
+// What the running program tells the desktop about itself: the id its entry is installed under,
+// by which the desktop matches windows to the entry, and the icon every window carries.
+
+#include <QApplication>
+#include <QIcon>
+#include <gtest/gtest.h>
+
+namespace galvix {
+namespace {
+
+TEST(DesktopIdentity, ProgramGivesTheDesktopTheIdItsEntryIsInstalledUnder)
+{
+    EXPECT_EQ(QGuiApplication::desktopFileName().toStdString(), GALVIX_DESKTOP_ID);
+}
+
+TEST(DesktopIdentity, ProgramIconComesAtBothRenderedSizes)
+{
+    const QList<QSize> sizes = QApplication::windowIcon().availableSizes();
+    EXPECT_TRUE(sizes.contains(QSize(48, 48)));
+    EXPECT_TRUE(sizes.contains(QSize(256, 256)));
+}
+
+} // namespace
+} // namespace galvix

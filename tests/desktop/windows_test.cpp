@@ -1,0 +1,119 @@
+// Every window of the program, in the states worth checking, read the way a screen reader and a
+// high-dpi screen would: each focusable control has a name of its own, each caption is shown
+// whole, and each control lies inside its window. The same cases run again under
+// QT_SCALE_FACTOR=2 (see CMakeLists.txt).
+
+#include <QApplication>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <ostream>
+#include <string>
+
+#include "about/frmAbout.h"
+#include "app/frmMain.h"
+#include "platform/settings_store.h"
+#include "support/accessibility.h"
+#include "support/window_fit.h"
+#include "weekly_menu/frmWeeklyMenu.h"
+#include "weekly_menu/random_source.h"
+
+namespace galvix {
+namespace {
+
+class EmptySettings final : public platform::SettingsStore {
+public:
+    [[nodiscard]] std::string read(std::string_view, std::string_view, std::string_view key,
+                                   std::string_view fallback) const override
+    {
+        const auto found = m_values.find(std::string(key));
+        return found == m_values.end() ? std::string(fallback) : found->second;
+    }
+    void write(std::string_view, std::string_view, std::string_view key, std::string_view text) override
+    {
+        m_values[std::string(key)] = std::string(text);
+    }
+
+private:
+    std::map<std::string, std::string> m_values;
+};
+
+// What a window needs to be built, kept alive as long as the window.
+struct Program {
+    EmptySettings settings;
+    weekly_menu::Mt19937Source source;
+};
+
+struct WindowCase {
+    const char* name;
+    std::function<std::unique_ptr<QWidget>(Program&)> open;
+};
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const WindowCase& value, std::ostream* out) { *out << value.name; }
+
+std::unique_ptr<QWidget> mainWindow(Program& program)
+{
+    auto window = std::make_unique<app::frmMain>(program.settings, program.source);
+    window->Form_Load();
+    return window;
+}
+
+std::unique_ptr<QWidget> plannerAfter(Program& program, int generatorsRun)
+{
+    auto window = std::make_unique<weekly_menu::frmWeeklyMenu>(program.source);
+    if (generatorsRun >= 1)
+        window->Command1_Click();
+    if (generatorsRun >= 2)
+        window->Command3_Click();
+    if (generatorsRun >= 3)
+        window->Command2_Click();
+    return window;
+}
+
+// Add a row here for each new window.
+const WindowCase ProgramWindows[] = {
+    {"MainWindow", mainWindow},
+    {"WeeklyMenuEmpty", [](Program& program) { return plannerAfter(program, 0); }},
+    {"WeeklyMenuFullWeek", [](Program& program) { return plannerAfter(program, 3); }},
+    {"About", [](Program&) -> std::unique_ptr<QWidget> { return std::make_unique<about::frmAbout>(nullptr); }},
+};
+
+class Windows : public ::testing::TestWithParam<WindowCase> {
+protected:
+    void SetUp() override
+    {
+        m_window = GetParam().open(m_program);
+        m_window->show();
+        QApplication::processEvents();
+    }
+
+    Program m_program;
+    std::unique_ptr<QWidget> m_window;
+};
+
+TEST_P(Windows, EveryFocusableControlHasItsOwnSpokenName)
+{
+    EXPECT_TRUE(testing::everyControlHasItsOwnName(*m_window));
+}
+
+TEST_P(Windows, ShowEveryCaptionWholeWithEveryControlInside)
+{
+    EXPECT_TRUE(testing::everythingFits(*m_window));
+}
+
+INSTANTIATE_TEST_SUITE_P(Program, Windows, ::testing::ValuesIn(ProgramWindows),
+                         [](const ::testing::TestParamInfo<WindowCase>& param) {
+                             return std::string(param.param.name);
+                         });
+
+TEST(HighDpi, ScreensRunAtTheScaleFactorTheTestAsksFor)
+{
+    // Guards the QT_SCALE_FACTOR=2 run: if Qt ignored the variable, it would check nothing new.
+    const QString asked = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1"));
+    EXPECT_DOUBLE_EQ(qApp->devicePixelRatio(), asked.toDouble());
+}
+
+} // namespace
+} // namespace galvix
