@@ -92,26 +92,36 @@ namespace {
     return end;
 }
 
-// Whether a numeral that a double cannot hold is too large (rather than too small): the decimal
-// exponent of its leading significant digit is positive. The counts saturate, so any length works.
-[[nodiscard]] bool isAboveOne(std::string_view numeral)
+// A numeral in scientific terms: the decimal exponent of its leading significant digit and its
+// first 16 significant digits, padded with zeros. The counts saturate, so any length works.
+struct Scientific {
+    std::int64_t exponent = 0;
+    std::array<char, 16> digits{};
+};
+
+[[nodiscard]] Scientific scientificOf(std::string_view numeral)
 {
     constexpr std::int64_t Cap = std::int64_t{1} << 40;
-    std::size_t pos = 0;
-    if (pos < numeral.size() && numeral[pos] == '-')
-        ++pos;
+    Scientific result;
+    result.digits.fill('0');
+    std::size_t stored = 0;
     std::int64_t integerDigits = 0;
     std::int64_t fractionZeros = 0;
     bool significant = false;
+    const auto take = [&](char digit) {
+        significant = significant || digit != '0';
+        if (significant && stored < result.digits.size())
+            result.digits[stored++] = digit;
+        return significant;
+    };
+    std::size_t pos = numeral.starts_with('-') ? 1 : 0;
     for (; pos < numeral.size() && isDigit(numeral[pos]); ++pos) {
-        significant = significant || numeral[pos] != '0';
-        if (significant && integerDigits < Cap)
+        if (take(numeral[pos]) && integerDigits < Cap)
             ++integerDigits;
     }
     if (pos < numeral.size() && numeral[pos] == '.') {
         for (++pos; pos < numeral.size() && isDigit(numeral[pos]); ++pos) {
-            significant = significant || numeral[pos] != '0';
-            if (!significant && fractionZeros < Cap)
+            if (!take(numeral[pos]) && fractionZeros < Cap)
                 ++fractionZeros;
         }
     }
@@ -125,8 +135,18 @@ namespace {
             exponent = std::min(Cap, exponent * 10 + (numeral[pos] - '0'));
         exponent = negative ? -exponent : exponent;
     }
-    const std::int64_t leading = integerDigits > 0 ? integerDigits - 1 : -(fractionZeros + 1);
-    return leading + exponent > 0;
+    result.exponent = exponent + (integerDigits > 0 ? integerDigits - 1 : -(fractionZeros + 1));
+    return result;
+}
+
+// The largest double is written "1.79769313486232E+308", which lies just beyond it; so that every
+// written number reads back, numerals below 1.797693134862325E+308 (all those that round to that
+// text) read as the largest double instead of overflowing.
+[[nodiscard]] bool roundsToLargestWritten(const Scientific& numeral)
+{
+    constexpr std::string_view Limit = "1797693134862325";
+    return numeral.exponent == 308
+           && std::string_view(numeral.digits.data(), numeral.digits.size()) < Limit;
 }
 
 // Reads correctly rounded to nearest whatever rounding mode the process has set, so that a text
@@ -161,9 +181,14 @@ private:
         result = std::from_chars(numeral.data(), numeral.data() + numeral.size(), value);
     }
     if (result.ec == std::errc::result_out_of_range) {
-        if (isAboveOne(numeral))
+        const bool negative = numeral.front() == '-';
+        const Scientific scientific = scientificOf(numeral);
+        if (scientific.exponent <= 0)
+            return negative ? -0.0 : 0.0; // too small: underflow is not an error
+        if (!roundsToLargestWritten(scientific))
             throw ArithmeticError(ArithmeticError::Kind::Overflow);
-        return numeral.front() == '-' ? -0.0 : 0.0;
+        const double largest = std::numeric_limits<double>::max();
+        return negative ? -largest : largest;
     }
     return result.ec == std::errc{} ? value : 0.0;
 }
