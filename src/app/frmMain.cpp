@@ -186,7 +186,7 @@ void frmMain::Form_Unload()
 
 void frmMain::mnuwm_Click() {}
 
-void frmMain::mnuUnit_Click() {}
+void frmMain::mnuUnit_Click() { m_unitCalculator.show(); }
 
 void frmMain::mnuHelpAbout_Click() {}
 

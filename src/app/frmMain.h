@@ -10,6 +10,8 @@
 #include <functional>
 
 #include "app/placement.h"
+#include "toolkit/form_handle.h"
+#include "unit_calculator/frmChiefGalvix.h"
 
 class QLabel;
 
@@ -51,6 +53,9 @@ private:
     QLabel* m_datePanel = nullptr;
     QLabel* m_timePanel = nullptr;
     QTimer m_clock;
+
+    toolkit::FormHandle<unit_calculator::frmChiefGalvix> m_unitCalculator{
+        [] { return new unit_calculator::frmChiefGalvix; }};
 
     // The placement read at load and what it was applied as, so that a window the user did not move
     // or resize saves exactly what it read, whatever the window manager's frame adds.
