@@ -91,19 +91,13 @@ TEST_F(CalculatorWindow, WeightCalculateConvertsEachRowFromTheTextJustWritten)
 
 TEST_F(CalculatorWindow, LiquidCalculateConvertsEveryRow)
 {
-    const std::vector<std::string> inputs{"Text7", "Text17", "Text11", "Text13", "Text15", "Text9", "Text19"};
-    const std::map<std::string, Fields> expectations{
-        {"1", {{"Text8", "3.78541"}, {"Text18", "4.54609"}, {"Text12", "1.05668870743"}, {"Text14", "0.26417217686"},
-               {"Text16", "1.1365225"}, {"Text10", "0.9463525"}, {"Text20", "0.2199692483"}}},
-        {"10", {{"Text8", "37.8541"}, {"Text18", "45.4609"}, {"Text12", "10.5668870743"}, {"Text14", "2.6417217686"},
-                {"Text16", "11.365225"}, {"Text10", "9.463525"}, {"Text20", "2.199692483"}}},
-    };
-    for (const auto& [amount, expected] : expectations) {
-        for (const std::string& input : inputs)
-            type({{input, amount}});
-        click("Command4");
-        EXPECT_EQ(texts(expected), expected) << "with " << amount << " in every input";
-    }
+    for (const char* input : {"Text7", "Text17", "Text11", "Text13", "Text15", "Text9", "Text19"})
+        type({{input, "10"}});
+    const Fields expected{{"Text8", "37.8541"}, {"Text18", "45.4609"}, {"Text12", "10.5668870743"},
+                          {"Text14", "2.6417217686"}, {"Text16", "11.365225"}, {"Text10", "9.463525"},
+                          {"Text20", "2.199692483"}};
+    click("Command4");
+    EXPECT_EQ(texts(expected), expected);
 }
 
 TEST_F(CalculatorWindow, OperatorButtonsCalculateWithTheTwoOperands)
