@@ -1,11 +1,14 @@
 #include "unit_calculator/number_text.h"
 
+#include <algorithm>
 #include <array>
 #include <cfenv>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <iterator>
 #include <limits>
+#include <string>
 #include <system_error>
 
 #include "unit_calculator/arithmetic_error.h"
@@ -16,14 +19,6 @@ namespace {
 
 [[nodiscard]] constexpr bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 [[nodiscard]] constexpr bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-// The position of the first character at or after `pos` that is not a blank.
-[[nodiscard]] std::size_t skipBlanks(std::string_view text, std::size_t pos)
-{
-    while (pos < text.size() && isBlank(text[pos]))
-        ++pos;
-    return pos;
-}
 
 [[nodiscard]] int digitValue(char c, int radix)
 {
@@ -37,15 +32,15 @@ namespace {
     return value < radix ? value : -1;
 }
 
-// "&H" and "&O" integers: the digits that follow, blanks skipped, up to the first that does not fit
-// the radix. Up to FFFF the value is a signed 16-bit integer, above that a signed 32-bit one; a value
-// beyond 32 bits is refused rather than wrapped.
-[[nodiscard]] double readRadixInteger(std::string_view text, std::size_t pos, int radix)
+// The digits of an "&H" or "&O" integer, up to the first that does not fit the radix. Up to FFFF the
+// value is a signed 16-bit integer, above that a signed 32-bit one; a value beyond 32 bits is
+// refused rather than wrapped.
+[[nodiscard]] double readRadixInteger(std::string_view digits, int radix)
 {
     constexpr std::uint64_t Max32 = 0xFFFF'FFFFU;
     std::uint64_t value = 0;
-    for (pos = skipBlanks(text, pos); pos < text.size(); pos = skipBlanks(text, pos + 1)) {
-        const int digit = digitValue(text[pos], radix);
+    for (const char c : digits) {
+        const int digit = digitValue(c, radix);
         if (digit < 0)
             break;
         value = value * static_cast<std::uint64_t>(radix) + static_cast<std::uint64_t>(digit);
@@ -55,41 +50,6 @@ namespace {
     if (value <= 0xFFFFU)
         return static_cast<std::int16_t>(static_cast<std::uint16_t>(value));
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
-}
-
-// Where a decimal numeral starting at `start` ends, skipping blanks inside it: [sign] digits
-// [point digits] [E [sign] digits], with at least one mantissa digit. Returns `start` when there is
-// no numeral. The exponent counts only when it has a digit: "2e" and "2e+" are read as 2.
-[[nodiscard]] std::size_t numeralEnd(std::string_view text, std::size_t start)
-{
-    std::size_t pos = start;
-    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-'))
-        pos = skipBlanks(text, pos + 1);
-    bool mantissaDigit = false;
-    std::size_t end = start;
-    for (; pos < text.size() && isDigit(text[pos]); pos = skipBlanks(text, pos + 1)) {
-        mantissaDigit = true;
-        end = pos + 1;
-    }
-    if (pos < text.size() && text[pos] == '.') {
-        if (mantissaDigit)
-            end = pos + 1;
-        for (pos = skipBlanks(text, pos + 1); pos < text.size() && isDigit(text[pos]);
-             pos = skipBlanks(text, pos + 1)) {
-            mantissaDigit = true;
-            end = pos + 1;
-        }
-    }
-    if (!mantissaDigit)
-        return start;
-    if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
-        pos = skipBlanks(text, pos + 1);
-        if (pos < text.size() && (text[pos] == '+' || text[pos] == '-'))
-            pos = skipBlanks(text, pos + 1);
-        for (; pos < text.size() && isDigit(text[pos]); pos = skipBlanks(text, pos + 1))
-            end = pos + 1;
-    }
-    return end;
 }
 
 // A numeral in scientific terms: the decimal exponent of its leading significant digit and its
@@ -171,60 +131,63 @@ private:
     int m_mode;
 };
 
-// A compact numeral (no blanks, no plus sign) as a double.
-[[nodiscard]] double readNumeral(std::string_view numeral)
+// A decimal numeral: the standard reader takes the longest prefix of the form [-]digits[.digits]
+// [E[sign]digits], which is the program's own rule once a plus sign is stepped over and a text
+// that does not start with a digit or a point (such as "inf" or "nan") is turned away.
+[[nodiscard]] double readDecimal(std::string_view text)
 {
+    std::size_t start = 0;
+    if (text.starts_with('+'))
+        start = 1;
+    const std::size_t mantissa = start + (start == 0 && text.starts_with('-') ? 1 : 0);
+    if (mantissa >= text.size() || (!isDigit(text[mantissa]) && text[mantissa] != '.'))
+        return 0.0;
+
+    const char* first = text.data() + start;
     double value = 0;
     std::from_chars_result result{};
     {
         const RoundToNearest nearest;
-        result = std::from_chars(numeral.data(), numeral.data() + numeral.size(), value);
+        result = std::from_chars(first, text.data() + text.size(), value);
     }
-    if (result.ec == std::errc::result_out_of_range) {
-        const bool negative = numeral.front() == '-';
-        const Scientific scientific = scientificOf(numeral);
-        if (scientific.exponent <= 0)
-            return negative ? -0.0 : 0.0; // too small: underflow is not an error
-        if (!roundsToLargestWritten(scientific))
-            throw ArithmeticError(ArithmeticError::Kind::Overflow);
-        const double largest = std::numeric_limits<double>::max();
-        return negative ? -largest : largest;
+    if (result.ec == std::errc::invalid_argument)
+        return 0.0; // a point without digits
+    if (result.ec == std::errc{})
+        return value;
+
+    const std::string_view numeral(first, static_cast<std::size_t>(result.ptr - first));
+    const bool negative = numeral.front() == '-';
+    const Scientific scientific = scientificOf(numeral);
+    if (scientific.exponent <= 0)
+        return negative ? -0.0 : 0.0; // too small: underflow is not an error
+    if (!roundsToLargestWritten(scientific))
+        throw ArithmeticError(ArithmeticError::Kind::Overflow);
+    const double largest = std::numeric_limits<double>::max();
+    return negative ? -largest : largest;
+}
+
+// A text with its blanks removed.
+[[nodiscard]] double readCompact(std::string_view text)
+{
+    if (text.size() >= 2 && text[0] == '&') {
+        if (text[1] == 'H' || text[1] == 'h')
+            return readRadixInteger(text.substr(2), 16);
+        if (text[1] == 'O' || text[1] == 'o')
+            return readRadixInteger(text.substr(2), 8);
     }
-    return result.ec == std::errc{} ? value : 0.0;
+    return readDecimal(text);
 }
 
 } // namespace
 
 double ReadNumber(std::string_view text)
 {
-    std::size_t start = skipBlanks(text, 0);
-    if (start < text.size() && text[start] == '&') {
-        const std::size_t letter = skipBlanks(text, start + 1);
-        if (letter < text.size()) {
-            if (text[letter] == 'H' || text[letter] == 'h')
-                return readRadixInteger(text, letter + 1, 16);
-            if (text[letter] == 'O' || text[letter] == 'o')
-                return readRadixInteger(text, letter + 1, 8);
-        }
-        return 0.0;
-    }
-
-    const std::size_t end = numeralEnd(text, start);
-    if (end == start)
-        return 0.0;
-    if (text[start] == '+')
-        ++start; // the standard reader takes a minus sign only
-    std::string_view numeral = text.substr(start, end - start);
+    if (std::ranges::none_of(text, isBlank))
+        return readCompact(text);
     std::string compact;
-    if (numeral.find_first_of(" \t\n") != std::string_view::npos) {
-        compact.reserve(numeral.size());
-        for (const char c : numeral) {
-            if (!isBlank(c))
-                compact += c;
-        }
-        numeral = compact;
-    }
-    return readNumeral(numeral);
+    compact.reserve(text.size());
+    std::ranges::copy_if(text, std::back_inserter(compact), [](char c) { return !isBlank(c); });
+    return readCompact(compact);
 }
 
 std::string WriteNumber(double value)
