@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -262,6 +263,27 @@ TEST(CalculatorWindowLifetime, ShowsOneInstanceAndClosingDiscardsTheFields)
     EXPECT_TRUE(second->findChild<QLineEdit*>(QStringLiteral("Text1"))->text().isEmpty());
     second->close();
     runEventLoopOnce();
+}
+
+// The window's own message box: modal, titled with the application's title, closed here by OK.
+TEST(CalculatorWindowLifetime, ShowsTheErrorInAMessageBoxTitledGalvix)
+{
+    frmChiefGalvix window;
+    window.show();
+    QString title;
+    QString text;
+    QTimer::singleShot(0, [&title, &text] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr)
+            return;
+        title = box->windowTitle();
+        text = box->text();
+        box->button(QMessageBox::Ok)->click();
+    });
+    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("Command8")), Qt::LeftButton);
+    EXPECT_EQ(title, QStringLiteral("Galvix"));
+    EXPECT_TRUE(text.contains(QStringLiteral("Overflow"))) << text.toStdString();
+    EXPECT_TRUE(window.findChild<QLineEdit*>(QStringLiteral("Text23"))->text().isEmpty());
 }
 
 class NoSettings : public platform::SettingsStore {
