@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cfenv>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -109,28 +108,6 @@ struct Scientific {
            && std::string_view(numeral.digits.data(), numeral.digits.size()) < Limit;
 }
 
-// Reads correctly rounded to nearest whatever rounding mode the process has set, so that a text
-// always reads as the same number.
-class RoundToNearest {
-public:
-    RoundToNearest()
-        : m_mode(std::fegetround())
-    {
-        if (m_mode != FE_TONEAREST)
-            std::fesetround(FE_TONEAREST);
-    }
-    ~RoundToNearest()
-    {
-        if (m_mode != FE_TONEAREST)
-            std::fesetround(m_mode);
-    }
-    RoundToNearest(const RoundToNearest&) = delete;
-    RoundToNearest& operator=(const RoundToNearest&) = delete;
-
-private:
-    int m_mode;
-};
-
 // A decimal numeral: the standard reader takes the longest prefix of the form [-]digits[.digits]
 // [E[sign]digits], which is the program's own rule once a plus sign is stepped over and a text
 // that does not start with a digit or a point (such as "inf" or "nan") is turned away.
@@ -145,11 +122,7 @@ private:
 
     const char* first = text.data() + start;
     double value = 0;
-    std::from_chars_result result{};
-    {
-        const RoundToNearest nearest;
-        result = std::from_chars(first, text.data() + text.size(), value);
-    }
+    const std::from_chars_result result = std::from_chars(first, text.data() + text.size(), value);
     if (result.ec == std::errc::invalid_argument)
         return 0.0; // a point without digits
     if (result.ec == std::errc{})

@@ -202,23 +202,21 @@ TEST_F(UnderCommaLocale, NumbersAreStillWrittenAndReadWithAPoint)
     EXPECT_EQ(ReadNumber("1,5"), 1);
 }
 
-// Computes under each rounding mode and compares once the default mode is back.
-TEST(NumberText, IsTheSameUnderEveryRoundingMode)
+// Writes under each rounding mode and compares once the default mode is back.
+TEST(WriteNumber, IsTheSameUnderEveryRoundingMode)
 {
     for (const int mode : {FE_UPWARD, FE_DOWNWARD, FE_TOWARDZERO}) {
         ASSERT_EQ(std::fesetround(mode), 0);
         const std::string third = WriteNumber(1.0 / 3);
         const std::string tie = WriteNumber(562949953421312.5);
         const std::string largest = WriteNumber(Limits::max());
-        const double read = ReadNumber("0.453");
-        const double factor = ReadNumber("3.78541");
+        const std::string small = WriteNumber(-1.5e-7);
         std::fesetround(FE_TONEAREST);
 
         EXPECT_EQ(third, "0.333333333333333") << mode;
         EXPECT_EQ(tie, "562949953421312") << mode;
         EXPECT_EQ(largest, "1.79769313486232E+308") << mode;
-        EXPECT_EQ(read, 0.453) << mode;
-        EXPECT_EQ(factor, 3.78541) << mode;
+        EXPECT_EQ(small, "-1.5E-07") << mode;
     }
 }
 
