@@ -192,7 +192,7 @@ void frmMain::Form_Unload()
 
 void frmMain::mnuwm_Click() { m_weeklyMenu.show(); }
 
-void frmMain::mnuUnit_Click() {}
+void frmMain::mnuUnit_Click() { m_unitCalculator.show(); }
 
 // The About box is modal over this window: exec returns once the box is closed.
 void frmMain::mnuHelpAbout_Click() { m_about.load()->exec(); }

@@ -12,6 +12,7 @@
 #include "about/frmAbout.h"
 #include "app/placement.h"
 #include "toolkit/form_handle.h"
+#include "unit_calculator/frmChiefGalvix.h"
 #include "weekly_menu/frmWeeklyMenu.h"
 
 class QLabel;
@@ -58,6 +59,8 @@ private:
     QLabel* m_timePanel = nullptr;
     QTimer m_clock;
     toolkit::FormHandle<weekly_menu::frmWeeklyMenu> m_weeklyMenu;
+    toolkit::FormHandle<unit_calculator::frmChiefGalvix> m_unitCalculator{
+        [] { return new unit_calculator::frmChiefGalvix; }};
     toolkit::FormHandle<about::frmAbout> m_about;
 
     // The placement read at load and what it was applied as, so that a window the user did not move

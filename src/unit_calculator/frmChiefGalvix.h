@@ -1,0 +1,65 @@
+#pragma once
+// The unit calculator window, "Galvix Inventory": a weight convertor, a liquid convertor and a
+// mini-calculator beside six empty store-room frames. Its buttons read fields, run the conversions
+// and write the results; the fields are all the state it has. A click that fails stops at the
+// failing step and tells the user which error it was; the window stays open.
+
+#include <QWidget>
+
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "unit_calculator/conversions.h"
+
+namespace galvix::platform {
+class MessageBox;
+}
+namespace galvix::toolkit {
+class Surface;
+}
+
+namespace galvix::unit_calculator {
+
+struct ConvertStep;
+
+class frmChiefGalvix : public QWidget {
+    Q_OBJECT
+
+public:
+    // Errors are shown in a message box over this window.
+    explicit frmChiefGalvix(QWidget* parent = nullptr);
+    // Errors are shown through `messages`, which must outlive the window.
+    explicit frmChiefGalvix(platform::MessageBox& messages, QWidget* parent = nullptr);
+    ~frmChiefGalvix() override;
+
+    frmChiefGalvix(const frmChiefGalvix&) = delete;
+    frmChiefGalvix& operator=(const frmChiefGalvix&) = delete;
+
+    void Command1_Click(); // "C": empties the weight fields
+    void Command2_Click(); // weight "Calculate"
+    void Command3_Click(); // "Clear": empties the liquid and mini-calculator fields
+    void Command4_Click(); // liquid "Calculate"
+    void Command5_Click(); // "+"
+    void Command6_Click(); // "-"
+    void Command7_Click(); // "*"
+    void Command8_Click(); // "/"
+
+private:
+    void build();
+    void convert(std::span<const ConvertStep> steps);
+    void calculate(Operator op);
+    void clearFields(std::span<const std::string_view> names);
+    template <class Steps>
+    void runClick(Steps&& steps);
+
+    [[nodiscard]] std::string fieldText(std::string_view name) const;
+    void setFieldText(std::string_view name, const std::string& text);
+
+    std::unique_ptr<platform::MessageBox> m_ownMessages;
+    platform::MessageBox* m_messages = nullptr;
+    toolkit::Surface* m_surface = nullptr;
+};
+
+} // namespace galvix::unit_calculator
