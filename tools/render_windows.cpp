@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QWidget>
 
@@ -15,6 +16,7 @@
 #include "about/frmAbout.h"
 #include "app/application.h"
 #include "app/frmMain.h"
+#include "unit_calculator/frmChiefGalvix.h"
 #include "weekly_menu/frmWeeklyMenu.h"
 
 namespace {
@@ -78,6 +80,22 @@ int main(int argc, char** argv)
     ok &= save(planner, folder, QStringLiteral("weekly-menu-meat-soup-vegetable"));
     planner.Command2_Click();
     ok &= save(planner, folder, QStringLiteral("weekly-menu-full-week"));
+
+    galvix::unit_calculator::frmChiefGalvix calculator;
+    ok &= save(calculator, folder, QStringLiteral("unit-calculator-empty"));
+    const auto type = [&calculator](const char* field, const char* text) {
+        calculator.findChild<QLineEdit*>(QString::fromLatin1(field))->setText(QString::fromLatin1(text));
+    };
+    type("Text1", "250");
+    type("Text4", "12.5");
+    for (const char* field : {"Text7", "Text17", "Text11", "Text13", "Text15", "Text9", "Text19"})
+        type(field, "10");
+    type("Text21", "1");
+    type("Text22", "3");
+    calculator.Command2_Click();
+    calculator.Command4_Click();
+    calculator.Command8_Click();
+    ok &= save(calculator, folder, QStringLiteral("unit-calculator"));
 
     galvix::about::frmAbout about(&mainWindow);
     ok &= save(about, folder, QStringLiteral("about"));

@@ -13,6 +13,7 @@
 
 #include "about/frmAbout.h"
 #include "app/frmMain.h"
+#include "unit_calculator/frmChiefGalvix.h"
 #include "platform/settings_store.h"
 #include "support/accessibility.h"
 #include "support/window_fit.h"
@@ -77,6 +78,7 @@ const WindowCase ProgramWindows[] = {
     {"MainWindow", mainWindow},
     {"WeeklyMenuEmpty", [](Program& program) { return plannerAfter(program, 0); }},
     {"WeeklyMenuFullWeek", [](Program& program) { return plannerAfter(program, 3); }},
+    {"UnitCalculator", [](Program&) -> std::unique_ptr<QWidget> { return std::make_unique<unit_calculator::frmChiefGalvix>(); }},
     {"About", [](Program&) -> std::unique_ptr<QWidget> { return std::make_unique<about::frmAbout>(nullptr); }},
 };
 
