@@ -15,27 +15,27 @@ namespace galvix::toolkit {
 
 namespace {
 
-QRect pixelRect(const ControlSpec& spec)
+QRect pixelRect(const ControlSpec& control)
 {
-    return {twipsToPixels(spec.left), twipsToPixels(spec.top), twipsToPixels(spec.width),
-            twipsToPixels(spec.height)};
+    return {twipsToPixels(control.left), twipsToPixels(control.top), twipsToPixels(control.width),
+            twipsToPixels(control.height)};
 }
 
 // Sets a control's text and field colours; a default colour leaves the style's own.
-void applyColours(QWidget* widget, const ControlSpec& spec, QPalette::ColorRole textRole,
+void applyColours(QWidget* widget, const ControlSpec& control, QPalette::ColorRole textRole,
                   QPalette::ColorRole fieldRole)
 {
-    if (spec.foreground.isDefault() && spec.background.isDefault())
+    if (control.foreground.isDefault() && control.background.isDefault())
         return;
     QPalette palette = widget->palette();
     for (const auto group : {QPalette::Active, QPalette::Inactive}) {
         palette.setColor(group, textRole,
-                         resolve(spec.foreground, palette, palette.color(group, textRole)));
+                         resolve(control.foreground, palette, palette.color(group, textRole)));
         palette.setColor(group, fieldRole,
-                         resolve(spec.background, palette, palette.color(group, fieldRole)));
+                         resolve(control.background, palette, palette.color(group, fieldRole)));
     }
     widget->setPalette(palette);
-    if (!spec.background.isDefault())
+    if (!control.background.isDefault())
         widget->setAutoFillBackground(true);
 }
 
@@ -53,60 +53,60 @@ QString displayText(std::string_view caption)
     return text;
 }
 
-Surface::Surface(const FormSpec& spec, QWidget* parent)
+Surface::Surface(const FormSpec& form, QWidget* parent)
     : QWidget(parent)
-    , m_spec(spec)
+    , m_form(form)
 {
     setObjectName(QStringLiteral("surface"));
-    resize(twipsToPixels(spec.clientWidth), twipsToPixels(spec.clientHeight));
-    m_controls.reserve(spec.controls.size());
-    for (const ControlSpec& control : spec.controls)
+    resize(twipsToPixels(form.clientWidth), twipsToPixels(form.clientHeight));
+    m_controls.reserve(form.controls.size());
+    for (const ControlSpec& control : form.controls)
         m_controls.emplace_back(control.name, createControl(control));
     applyTabOrder();
 }
 
-QWidget* Surface::createControl(const ControlSpec& spec)
+QWidget* Surface::createControl(const ControlSpec& control)
 {
     QWidget* widget = nullptr;
-    switch (spec.kind) {
+    switch (control.kind) {
     case ControlKind::TextBox: {
         auto* edit = new QLineEdit(this);
-        applyColours(edit, spec, QPalette::Text, QPalette::Base);
+        applyColours(edit, control, QPalette::Text, QPalette::Base);
         widget = edit;
         break;
     }
     case ControlKind::Label: {
-        auto* label = new QLabel(toQString(spec.caption), this);
+        auto* label = new QLabel(toQString(control.caption), this);
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setWordWrap(true);
-        applyColours(label, spec, QPalette::WindowText, QPalette::Window);
+        applyColours(label, control, QPalette::WindowText, QPalette::Window);
         widget = label;
         break;
     }
     case ControlKind::CommandButton: {
-        auto* button = new QPushButton(toQString(spec.caption), this);
+        auto* button = new QPushButton(toQString(control.caption), this);
         button->setAutoDefault(false);
-        applyColours(button, spec, QPalette::ButtonText, QPalette::Button);
+        applyColours(button, control, QPalette::ButtonText, QPalette::Button);
         widget = button;
         break;
     }
     case ControlKind::Frame: {
-        auto* frame = new QGroupBox(toQString(spec.caption), this);
+        auto* frame = new QGroupBox(toQString(control.caption), this);
         frame->setFocusPolicy(Qt::NoFocus);
-        applyColours(frame, spec, QPalette::WindowText, QPalette::Window);
+        applyColours(frame, control, QPalette::WindowText, QPalette::Window);
         widget = frame;
         break;
     }
     }
-    widget->setObjectName(toQString(spec.name));
-    widget->setGeometry(pixelRect(spec));
-    widget->setAccessibleName(spec.accessibleName.empty() ? displayText(spec.caption).trimmed()
-                                                          : toQString(spec.accessibleName));
-    if (spec.tabIndex == NoTabStop && spec.kind != ControlKind::Label)
+    widget->setObjectName(toQString(control.name));
+    widget->setGeometry(pixelRect(control));
+    widget->setAccessibleName(control.accessibleName.empty() ? displayText(control.caption).trimmed()
+                                                          : toQString(control.accessibleName));
+    if (control.tabIndex == NoTabStop && control.kind != ControlKind::Label)
         widget->setFocusPolicy(Qt::NoFocus);
     // Labels and frames sit beneath the text boxes and buttons they overlap.
-    if (spec.kind == ControlKind::Label || spec.kind == ControlKind::Frame)
+    if (control.kind == ControlKind::Label || control.kind == ControlKind::Frame)
         widget->lower();
     return widget;
 }
@@ -115,9 +115,9 @@ QWidget* Surface::createControl(const ControlSpec& spec)
 void Surface::applyTabOrder()
 {
     std::vector<const ControlSpec*> order;
-    for (const ControlSpec& spec : m_spec.controls) {
-        if (spec.tabIndex != NoTabStop && control(spec.name)->focusPolicy() != Qt::NoFocus)
-            order.push_back(&spec);
+    for (const ControlSpec& entry : m_form.controls) {
+        if (entry.tabIndex != NoTabStop && control(entry.name)->focusPolicy() != Qt::NoFocus)
+            order.push_back(&entry);
     }
     std::ranges::stable_sort(order, {}, &ControlSpec::tabIndex);
     for (std::size_t i = 1; i < order.size(); ++i)
@@ -143,7 +143,7 @@ void Surface::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
     const QColor defaultColour = palette().color(QPalette::WindowText);
-    for (const LineSpec& line : m_spec.lines) {
+    for (const LineSpec& line : m_form.lines) {
         QPen pen(resolve(line.colour, palette(), defaultColour));
         pen.setWidth(line.borderWidth);
         pen.setCapStyle(Qt::FlatCap);

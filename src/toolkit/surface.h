@@ -23,23 +23,23 @@ class Surface : public QWidget {
     Q_OBJECT
 
 public:
-    explicit Surface(const FormSpec& spec, QWidget* parent = nullptr);
+    explicit Surface(const FormSpec& form, QWidget* parent = nullptr);
 
     [[nodiscard]] QWidget* control(std::string_view name) const;
     [[nodiscard]] QLineEdit* textBox(std::string_view name) const;
     [[nodiscard]] QLabel* label(std::string_view name) const;
     [[nodiscard]] QPushButton* button(std::string_view name) const;
 
-    [[nodiscard]] const FormSpec& spec() const { return m_spec; }
+    [[nodiscard]] const FormSpec& form() const { return m_form; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QWidget* createControl(const ControlSpec& spec);
+    QWidget* createControl(const ControlSpec& control);
     void applyTabOrder();
 
-    FormSpec m_spec;
+    FormSpec m_form;
     std::vector<std::pair<std::string_view, QPointer<QWidget>>> m_controls;
 };
 
