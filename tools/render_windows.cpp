@@ -9,35 +9,17 @@
 #include <QWidget>
 
 #include <cstdio>
-#include <functional>
-#include <map>
 #include <string>
 
 #include "about/frmAbout.h"
 #include "app/application.h"
 #include "app/frmMain.h"
+#include "platform/memory_settings_store.h"
 #include "unit_calculator/frmChiefGalvix.h"
 #include "weekly_menu/frmWeeklyMenu.h"
 
 namespace {
 
-// Settings that start empty and are forgotten, so rendering never touches the user's own.
-class ScratchSettings final : public galvix::platform::SettingsStore {
-public:
-    [[nodiscard]] std::string read(std::string_view, std::string_view, std::string_view key,
-                                   std::string_view fallback) const override
-    {
-        const auto found = m_values.find(std::string(key));
-        return found == m_values.end() ? std::string(fallback) : found->second;
-    }
-    void write(std::string_view, std::string_view, std::string_view key, std::string_view text) override
-    {
-        m_values[std::string(key)] = std::string(text);
-    }
-
-private:
-    std::map<std::string, std::string> m_values;
-};
 
 bool save(QWidget& window, const QDir& folder, const QString& name)
 {
@@ -66,7 +48,7 @@ int main(int argc, char** argv)
     }
 
     bool ok = true;
-    ScratchSettings settings;
+    galvix::platform::MemorySettingsStore settings; // never the user's own
     galvix::weekly_menu::Mt19937Source source;
     galvix::app::frmMain mainWindow(settings, source);
     mainWindow.Form_Load();

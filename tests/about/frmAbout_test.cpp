@@ -17,6 +17,7 @@
 #include "fakes.h"
 #include "modal.h"
 #include "toolkit/loaded_windows.h"
+#include "platform/memory_settings_store.h"
 #include "toolkit/surface.h"
 
 namespace galvix::about {
@@ -28,22 +29,6 @@ using testing::FakeRegistry;
 using testing::textValue;
 using testing::whenModal;
 
-class MemorySettings final : public platform::SettingsStore {
-public:
-    [[nodiscard]] std::string read(std::string_view, std::string_view, std::string_view key,
-                                   std::string_view fallback) const override
-    {
-        const auto found = m_values.find(std::string(key));
-        return found == m_values.end() ? std::string(fallback) : found->second;
-    }
-    void write(std::string_view, std::string_view, std::string_view key, std::string_view text) override
-    {
-        m_values[std::string(key)] = text;
-    }
-
-private:
-    std::map<std::string, std::string, std::less<>> m_values;
-};
 
 QLabel* label(QWidget* about, const char* name) { return about->findChild<QLabel*>(QString::fromLatin1(name)); }
 QPushButton* button(QWidget* about, const char* name)
@@ -100,7 +85,7 @@ protected:
         EXPECT_TRUE(ran);
     }
 
-    MemorySettings m_settings;
+    platform::MemorySettingsStore m_settings;
     weekly_menu::Mt19937Source m_source;
     app::frmMain* m_main = nullptr;
 };

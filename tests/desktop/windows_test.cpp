@@ -14,7 +14,7 @@
 #include "about/frmAbout.h"
 #include "app/frmMain.h"
 #include "unit_calculator/frmChiefGalvix.h"
-#include "platform/settings_store.h"
+#include "platform/memory_settings_store.h"
 #include "support/accessibility.h"
 #include "support/window_fit.h"
 #include "weekly_menu/frmWeeklyMenu.h"
@@ -23,26 +23,10 @@
 namespace galvix {
 namespace {
 
-class EmptySettings final : public platform::SettingsStore {
-public:
-    [[nodiscard]] std::string read(std::string_view, std::string_view, std::string_view key,
-                                   std::string_view fallback) const override
-    {
-        const auto found = m_values.find(std::string(key));
-        return found == m_values.end() ? std::string(fallback) : found->second;
-    }
-    void write(std::string_view, std::string_view, std::string_view key, std::string_view text) override
-    {
-        m_values[std::string(key)] = std::string(text);
-    }
-
-private:
-    std::map<std::string, std::string> m_values;
-};
 
 // What a window needs to be built, kept alive as long as the window.
 struct Program {
-    EmptySettings settings;
+    platform::MemorySettingsStore settings;
     weekly_menu::Mt19937Source source;
 };
 

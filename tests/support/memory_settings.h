@@ -1,45 +1,36 @@
 #pragma once
-// A settings store in memory that records every write in order.
+// The in-memory settings store, recording the keys it was asked for and written to, in order.
 
-#include <map>
 #include <string>
-#include <tuple>
 #include <vector>
 
-#include "platform/settings_store.h"
+#include "platform/memory_settings_store.h"
 
 namespace galvix::testing {
 
-class MemorySettings final : public platform::SettingsStore {
+class MemorySettings final : public platform::MemorySettingsStore {
 public:
-    using Address = std::tuple<std::string, std::string, std::string>;
-
     [[nodiscard]] std::string read(std::string_view application, std::string_view section, std::string_view key,
                                    std::string_view fallback) const override
     {
         reads.emplace_back(key);
-        const auto found = values.find({std::string(application), std::string(section), std::string(key)});
-        return found == values.end() ? std::string(fallback) : found->second;
+        return MemorySettingsStore::read(application, section, key, fallback);
     }
 
     void write(std::string_view application, std::string_view section, std::string_view key,
                std::string_view text) override
     {
         writes.emplace_back(key);
-        values[{std::string(application), std::string(section), std::string(key)}] = std::string(text);
+        MemorySettingsStore::write(application, section, key, text);
     }
 
-    void set(std::string_view key, std::string_view text)
-    {
-        values[{"Galvix", "Settings", std::string(key)}] = std::string(text);
-    }
+    // The program's own entries, under section "Settings" of "Galvix".
+    void set(std::string_view key, std::string_view text) { MemorySettingsStore::write("Galvix", "Settings", key, text); }
     [[nodiscard]] std::string get(std::string_view key) const
     {
-        const auto found = values.find({"Galvix", "Settings", std::string(key)});
-        return found == values.end() ? std::string("<missing>") : found->second;
+        return MemorySettingsStore::read("Galvix", "Settings", key, "<missing>");
     }
 
-    std::map<Address, std::string> values;
     mutable std::vector<std::string> reads;
     std::vector<std::string> writes;
 };
