@@ -86,7 +86,7 @@ QWidget* Surface::createControl(const ControlSpec& control)
     }
     case ControlKind::CommandButton: {
         auto* button = new QPushButton(toQString(control.caption), this);
-        button->setAutoDefault(false);
+        button->setAutoDefault(true); // Enter presses the focused button, as Space does
         applyColours(button, control, QPalette::ButtonText, QPalette::Button);
         widget = button;
         break;

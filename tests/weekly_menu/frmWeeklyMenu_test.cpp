@@ -127,6 +127,18 @@ TEST_F(PlannerWindow, FocusStartsOnTheBreakfastButtonAndTabsThroughTheGridInOrde
     EXPECT_EQ(QApplication::focusWidget()->objectName(), "Command1") << "the chain closes on itself";
 }
 
+TEST_F(PlannerWindow, EnterOrSpaceOnTheFocusedButtonPressesIt)
+{
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(text(*window, "Text1"), "Scrambled Egg; Ham; ");
+    window->findChild<QPushButton*>("Command4")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_TRUE(text(*window, "Text1").isEmpty());
+}
+
 TEST_F(PlannerWindow, BreakfastOverwritesItsCellsAndKeepsWhatTheCookTypedElsewhere)
 {
     QTest::keyClicks(window->findChild<QLineEdit*>("Text2"), "Fish soup");
