@@ -8,6 +8,7 @@
 
 #include "toolkit/surface.h"
 #include "toolkit/twips.h"
+#include "weekly_menu/menu_output.h"
 #include "weekly_menu/weekly_grid.h"
 
 namespace galvix::weekly_menu {
@@ -166,6 +167,7 @@ frmWeeklyMenu::frmWeeklyMenu(RandomSource& source, QWidget* parent)
     : QWidget(parent, Qt::Window)
     , m_source(source)
     , m_surface(new toolkit::Surface(WeeklyMenuForm, this))
+    , m_output(new MenuOutput(*this, [this] { return currentWeek(); }))
 {
     setObjectName(QStringLiteral("frmWeeklyMenu"));
     setWindowTitle(toolkit::toQString(WeeklyMenuForm.caption));
@@ -186,6 +188,17 @@ void frmWeeklyMenu::Command2_Click() { apply(GenerateRiceSaladFruit(m_source)); 
 void frmWeeklyMenu::Command3_Click() { apply(GenerateMeatSoupVegetable(m_source)); }
 
 void frmWeeklyMenu::Command4_Click() { apply(ClearGrid()); }
+
+WeekMenu frmWeeklyMenu::currentWeek() const
+{
+    return readWeek([this](std::string_view control) -> std::string {
+        if (const auto* edit = m_surface->textBox(control))
+            return edit->text().toStdString();
+        if (const auto* label = m_surface->label(control))
+            return label->text().toStdString();
+        return {};
+    });
+}
 
 void frmWeeklyMenu::apply(const CellTexts& texts)
 {

@@ -1,17 +1,21 @@
 #pragma once
 // The planner window: the week's grid of 42 cells and seven "24 hr" labels, the headings, the three
 // generator buttons and "C", which empties the grid. It holds nothing but what its controls show.
+// Print, Save as PDF and Copy take the week out of it, from the keyboard or the context menu.
 
 #include <QWidget>
 
 #include "toolkit/control_table.h"
 #include "weekly_menu/generators.h"
+#include "weekly_menu/menu_export.h"
 
 namespace galvix::toolkit {
 class Surface;
 }
 
 namespace galvix::weekly_menu {
+
+class MenuOutput;
 
 // The window's controls and rules, in twips.
 [[nodiscard]] const toolkit::FormSpec& weeklyMenuForm();
@@ -29,6 +33,12 @@ public:
 
     [[nodiscard]] toolkit::Surface* surface() const { return m_surface; }
 
+    // What the cells and "24 hr" labels show now.
+    [[nodiscard]] WeekMenu currentWeek() const;
+
+    // Print, Save as PDF and Copy.
+    [[nodiscard]] MenuOutput& output() const { return *m_output; }
+
 private:
     // Writes each text into its control in order; a pair whose control is missing is skipped and
     // the rest are still written.
@@ -36,6 +46,7 @@ private:
 
     RandomSource& m_source;
     toolkit::Surface* m_surface;
+    MenuOutput* m_output;
 };
 
 } // namespace galvix::weekly_menu
