@@ -10,6 +10,7 @@
 #include <map>
 #include <memory>
 
+#include "support/window_texts.h"
 #include "support/scripted_source.h"
 #include "toolkit/surface.h"
 #include "weekly_menu/frmWeeklyMenu.h"
@@ -21,16 +22,7 @@ namespace {
 using testing::ScriptedSource;
 using testing::valueForK;
 
-// Every text box's text and every label's caption, by control name.
-std::map<QString, QString> snapshot(const QWidget& window)
-{
-    std::map<QString, QString> texts;
-    for (const auto* edit : window.findChildren<QLineEdit*>())
-        texts[edit->objectName()] = edit->text();
-    for (const auto* label : window.findChildren<QLabel*>())
-        texts[label->objectName()] = label->text();
-    return texts;
-}
+using testing::snapshot;
 
 QString text(const QWidget& window, const char* name) { return window.findChild<QLineEdit*>(name)->text(); }
 QString caption(const QWidget& window, const char* name) { return window.findChild<QLabel*>(name)->text(); }

@@ -35,6 +35,7 @@
 #include <vector>
 
 #include "platform/message_box.h"
+#include "support/window_texts.h"
 #include "toolkit/surface.h"
 #include "weekly_menu/frmWeeklyMenu.h"
 #include "weekly_menu/menu_output.h"
@@ -137,16 +138,7 @@ std::vector<WordBox> pdfWords(const QString& path)
     return words;
 }
 
-// Every text box's text and every label's caption, by control name.
-std::map<QString, QString> snapshot(const QWidget& window)
-{
-    std::map<QString, QString> texts;
-    for (const auto* edit : window.findChildren<QLineEdit*>())
-        texts[edit->objectName()] = edit->text();
-    for (const auto* label : window.findChildren<QLabel*>())
-        texts[label->objectName()] = label->text();
-    return texts;
-}
+using testing::snapshot;
 
 // Every text the cells and "24 hr" labels show, the day names, the heading and the times.
 QStringList everythingShown(const frmWeeklyMenu& window)
@@ -545,8 +537,8 @@ TEST_F(PlannerOutput, LeavesThePlannersControlsAndTabOrderAsTheyAre)
     ASSERT_EQ(form.lines.size(), 12U);
 
     std::set<QString> expectedNames{QStringLiteral("surface")};
-    for (const toolkit::ControlSpec& spec : form.controls)
-        expectedNames.insert(toolkit::toQString(spec.name));
+    for (const toolkit::ControlSpec& control : form.controls)
+        expectedNames.insert(toolkit::toQString(control.name));
     std::set<QString> names;
     for (const QWidget* child : window->findChildren<QWidget*>())
         names.insert(child->objectName());
