@@ -12,7 +12,7 @@ namespace {
 constexpr std::array<std::pair<int, QPalette::ColorRole>, 6> SystemColourRoles{{
     {1, QPalette::Link},            // desktop
     {2, QPalette::Highlight},       // active title bar
-    {5, QPalette::Window},          // window background
+    {5, QPalette::Base},            // window background: the white of a field, not the grey of a form
     {9, QPalette::HighlightedText}, // active title bar text
     {13, QPalette::Highlight},      // highlight
     {14, QPalette::HighlightedText} // highlight text

@@ -96,6 +96,17 @@ TEST_F(MainWindow, HasItsCaptionAndTheMenusInOrderWithTheirAccessKeys)
     EXPECT_EQ(help[0]->text(), "&About ") << "the caption keeps its trailing blank";
 }
 
+TEST_F(MainWindow, DrawsARuleInTheWindowBackgroundColourUnderTheMenuBar)
+{
+    ProgramRun run(settings, source);
+    QWidget* client = run.window().centralWidget();
+    const QImage image = client->grab().toImage();
+    const QColor field = QApplication::palette().color(QPalette::Base);
+    EXPECT_EQ(image.pixelColor(10, 0), field);
+    EXPECT_EQ(image.pixelColor(300, 0), field);
+    EXPECT_NE(image.pixelColor(10, 5), field) << "only the top row";
+}
+
 TEST_F(MainWindow, StatusBarShowsStatusTodaysDateAndTheTime)
 {
     ProgramRun run(settings, source);
