@@ -77,27 +77,24 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"MissingValueEmptiesTheText", std::nullopt, false, ""}),
     [](const ::testing::TestParamInfo<ReadCase>& param) { return param.param.name; });
 
-TEST(ReadingAKey, ThatIsMissingEmptiesTheTextAndStillCloses)
+TEST(ReadingAKey, ThatIsMissingOrCannotBeOpenedEmptiesTheTextAndStillCloses)
 {
-    FakeRegistry registry;
-    std::string keyVal = Before;
-    EXPECT_FALSE(GetKeyValue(registry, platform::HkeyLocalMachine, Key, Value, keyVal));
-    EXPECT_EQ(keyVal, "");
-    EXPECT_TRUE(registry.queries.empty());
-    // The close goes to the handle the failed open left, which is no handle at all.
-    EXPECT_EQ(registry.closes, std::vector<platform::RegistryKey>{0});
-}
-
-TEST(ReadingAKey, ThatCannotBeOpenedEmptiesTheTextAndStillCloses)
-{
-    FakeRegistry registry;
-    registry.setValue(Key, Value, textValue("/usr/bin/x"));
-    registry.refuse(Key);
-    std::string keyVal = Before;
-    EXPECT_FALSE(GetKeyValue(registry, platform::HkeyLocalMachine, Key, Value, keyVal));
-    EXPECT_EQ(keyVal, "");
-    EXPECT_TRUE(registry.queries.empty());
-    EXPECT_EQ(registry.closes, std::vector<platform::RegistryKey>{0});
+    const auto missing = [](FakeRegistry&) {};
+    const auto refused = [](FakeRegistry& registry) {
+        registry.setValue(Key, Value, textValue("/usr/bin/x"));
+        registry.refuse(Key);
+    };
+    for (const auto& [what, setUp] : {std::pair<const char*, void (*)(FakeRegistry&)>{"missing", missing},
+                                      std::pair<const char*, void (*)(FakeRegistry&)>{"refused", refused}}) {
+        FakeRegistry registry;
+        setUp(registry);
+        std::string keyVal = Before;
+        EXPECT_FALSE(GetKeyValue(registry, platform::HkeyLocalMachine, Key, Value, keyVal)) << what;
+        EXPECT_EQ(keyVal, "") << what;
+        EXPECT_TRUE(registry.queries.empty()) << what;
+        // The close goes to the handle the failed open left, which is no handle at all.
+        EXPECT_EQ(registry.closes, std::vector<platform::RegistryKey>{0}) << what;
+    }
 }
 
 TEST(ReadingAValue, ThatFillsTheBufferWithoutAZeroThrowsAfterClosingTheKey)
