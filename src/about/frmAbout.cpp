@@ -5,9 +5,9 @@
 
 #include <array>
 
+#include "about/desktop_registry.h"
 #include "about/version.h"
 #include "about/version_text.h"
-#include "platform/desktop_registry.h"
 #include "platform/qt_file_system.h"
 #include "platform/qt_message_box.h"
 #include "platform/qt_program_starter.h"
@@ -51,7 +51,7 @@ constexpr toolkit::FormSpec AboutForm{"About Galvix", 5865, 3630, AboutControls,
 
 const SysInfoServices& desktopSysInfoServices()
 {
-    static platform::DesktopRegistry registry;
+    static DesktopRegistry registry;
     static const platform::QtFileSystem files;
     static platform::QtProgramStarter programs;
     static const SysInfoServices services{registry, files, programs};

@@ -6,17 +6,16 @@
 
 #include <gtest/gtest.h>
 
+#include "about/desktop_registry.h"
 #include "about/system_info.h"
 #include "fakes.h"
 #include "modal.h"
-#include "platform/desktop_registry.h"
 #include "platform/qt_file_system.h"
 #include "platform/qt_program_starter.h"
 
 namespace galvix::about {
 namespace {
 
-using platform::DesktopRegistry;
 using platform::QtFileSystem;
 using platform::QtProgramStarter;
 

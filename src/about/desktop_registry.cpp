@@ -1,4 +1,4 @@
-#include "platform/desktop_registry.h"
+#include "about/desktop_registry.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -9,7 +9,13 @@
 
 #include "about/system_info.h"
 
-namespace galvix::platform {
+namespace galvix::about {
+
+using platform::HkeyLocalMachine;
+using platform::RegistryKey;
+using platform::RegistryStatus;
+namespace regstatus = platform::regstatus;
+namespace regtype = platform::regtype;
 
 namespace {
 
@@ -60,7 +66,7 @@ QString DesktopRegistry::findTool() const
 RegistryStatus DesktopRegistry::openKey(RegistryKey root, std::string_view subKey, std::uint32_t /*options*/,
                                         std::uint32_t /*access*/, RegistryKey& handle)
 {
-    if (root != HkeyLocalMachine || !sameName(subKey, about::SysInfoPathKey))
+    if (root != HkeyLocalMachine || !sameName(subKey, SysInfoPathKey))
         return regstatus::FileNotFound;
     handle = ToolKeyHandle;
     return regstatus::Success;
@@ -71,7 +77,7 @@ RegistryStatus DesktopRegistry::queryValue(RegistryKey key, std::string_view val
 {
     if (key != ToolKeyHandle)
         return regstatus::InvalidHandle;
-    if (!sameName(valueName, about::SysInfoPathValue))
+    if (!sameName(valueName, SysInfoPathValue))
         return regstatus::FileNotFound;
     const QString tool = findTool();
     if (tool.isEmpty())
@@ -95,4 +101,4 @@ RegistryStatus DesktopRegistry::closeKey(RegistryKey key)
     return key == ToolKeyHandle ? regstatus::Success : regstatus::InvalidHandle;
 }
 
-} // namespace galvix::platform
+} // namespace galvix::about
