@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "about/system_info.h"
+#include "toolkit/qt_text.h"
 
 namespace galvix::about {
 
@@ -55,8 +56,7 @@ QString DesktopRegistry::findTool() const
     if (folders.isEmpty())
         return {};
     for (const std::string_view tool : SystemInfoTools) {
-        const QString found = QStandardPaths::findExecutable(
-            QString::fromLatin1(tool.data(), static_cast<qsizetype>(tool.size())), folders);
+        const QString found = QStandardPaths::findExecutable(toolkit::toQString(tool), folders);
         if (!found.isEmpty())
             return QFileInfo(found).absoluteFilePath();
     }

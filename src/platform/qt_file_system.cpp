@@ -2,13 +2,15 @@
 
 #include <QFileInfo>
 
+#include "toolkit/qt_text.h"
+
 namespace galvix::platform {
 
 std::string QtFileSystem::fileName(std::string_view path) const
 {
     if (path.empty())
         return {};
-    const QFileInfo file(QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size())));
+    const QFileInfo file(toolkit::toQString(path));
     return file.isFile() ? file.fileName().toStdString() : std::string{};
 }
 

@@ -3,13 +3,14 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "toolkit/qt_text.h"
+
 namespace galvix::platform {
 
 void QtMessageBox::show(std::string_view text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(),
-                    QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), QMessageBox::Ok,
-                    m_owner.data());
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), toolkit::toQString(text),
+                    QMessageBox::Ok, m_owner.data());
     box.setObjectName(QStringLiteral("messageBox"));
     box.exec();
 }

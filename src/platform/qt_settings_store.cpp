@@ -2,14 +2,13 @@
 
 #include <QSettings>
 
+#include "toolkit/qt_text.h"
+
 namespace galvix::platform {
 
 namespace {
 
-QString toQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+using toolkit::toQString;
 
 QString entryKey(std::string_view section, std::string_view key)
 {

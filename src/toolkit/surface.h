@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "toolkit/control_table.h"
+#include "toolkit/qt_text.h"
 
 class QLabel;
 class QLineEdit;
@@ -45,10 +46,5 @@ private:
 
 // The caption a person reads: the "&" access-key markers removed ("&&" stays a single "&").
 [[nodiscard]] QString displayText(std::string_view caption);
-
-[[nodiscard]] inline QString toQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 } // namespace galvix::toolkit

@@ -24,6 +24,7 @@
 #include <algorithm>
 
 #include "platform/qt_message_box.h"
+#include "toolkit/qt_text.h"
 
 namespace galvix::weekly_menu {
 
@@ -37,11 +38,6 @@ constexpr qreal LargestScale = 1.5;
 constexpr qreal SmallestTriedScale = 0.3;
 constexpr qreal ScaleStep = 0.95;
 constexpr qreal PdfMarginMillimetres = 15;
-
-QString fromUtf8(const std::string& text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Lays the document out for `device` at the largest scale at which the whole of it fits the page's
 // printable area (a smaller scale lays it out wider, so long cells take fewer lines), and paints it
@@ -231,12 +227,12 @@ void MenuOutput::copy()
 {
     const WeekMenu week = m_readWeek();
     auto* data = new QMimeData;
-    data->setText(fromUtf8(weekAsTabSeparatedText(week)));
-    data->setHtml(fromUtf8(weekAsHtml(week)));
+    data->setText(toolkit::toQString(weekAsTabSeparatedText(week)));
+    data->setHtml(toolkit::toQString(weekAsHtml(week)));
     QApplication::clipboard()->setMimeData(data);
 }
 
-QString MenuOutput::currentHtml() const { return fromUtf8(weekAsHtml(m_readWeek())); }
+QString MenuOutput::currentHtml() const { return toolkit::toQString(weekAsHtml(m_readWeek())); }
 
 void MenuOutput::tell(const QString& message) const { m_messages->show(message.toStdString()); }
 
