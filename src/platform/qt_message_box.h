@@ -1,5 +1,6 @@
 #pragma once
-// The message box as a modal QMessageBox over a given window.
+// The message box as a modal QMessageBox over a given window, and the message box a window tells
+// its user things in.
 
 #include <QPointer>
 #include <QWidget>
@@ -19,6 +20,28 @@ public:
 
 private:
     QPointer<QWidget> m_owner;
+};
+
+// A window's message box: a QtMessageBox over the window, unless another has been handed in (a
+// test's stand-in), which then must outlive this.
+class WindowMessageBox final : public MessageBox {
+public:
+    explicit WindowMessageBox(QWidget* owner)
+        : m_own(owner)
+    {
+    }
+    WindowMessageBox(QWidget* owner, MessageBox& given)
+        : m_own(owner)
+        , m_given(&given)
+    {
+    }
+
+    void use(MessageBox& given) { m_given = &given; }
+    void show(std::string_view text) override { m_given != nullptr ? m_given->show(text) : m_own.show(text); }
+
+private:
+    QtMessageBox m_own;
+    MessageBox* m_given = nullptr;
 };
 
 } // namespace galvix::platform

@@ -8,7 +8,6 @@
 #include <optional>
 #include <utility>
 
-#include "platform/qt_message_box.h"
 #include "toolkit/control_table.h"
 #include "toolkit/surface.h"
 #include "unit_calculator/arithmetic_error.h"
@@ -173,15 +172,14 @@ constexpr std::array<std::string_view, 17> LiquidAndCalculatorFields{
 
 frmChiefGalvix::frmChiefGalvix(QWidget* parent)
     : QWidget(parent, Qt::Window)
-    , m_ownMessages(std::make_unique<platform::QtMessageBox>(this))
-    , m_messages(m_ownMessages.get())
+    , m_messages(this)
 {
     build();
 }
 
 frmChiefGalvix::frmChiefGalvix(platform::MessageBox& messages, QWidget* parent)
     : QWidget(parent, Qt::Window)
-    , m_messages(&messages)
+    , m_messages(this, messages)
 {
     build();
 }
@@ -266,7 +264,7 @@ void frmChiefGalvix::runClick(Steps&& steps)
         failure = "Out of memory: the text is too long to calculate with.";
     }
     if (failure)
-        m_messages->show(*failure);
+        m_messages.show(*failure);
 }
 
 std::string frmChiefGalvix::fieldText(std::string_view name) const

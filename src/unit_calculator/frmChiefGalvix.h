@@ -6,16 +6,13 @@
 
 #include <QWidget>
 
-#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
 
+#include "platform/qt_message_box.h"
 #include "unit_calculator/conversions.h"
 
-namespace galvix::platform {
-class MessageBox;
-}
 namespace galvix::toolkit {
 class Surface;
 }
@@ -57,8 +54,7 @@ private:
     [[nodiscard]] std::string fieldText(std::string_view name) const;
     void setFieldText(std::string_view name, const std::string& text);
 
-    std::unique_ptr<platform::MessageBox> m_ownMessages;
-    platform::MessageBox* m_messages = nullptr;
+    platform::WindowMessageBox m_messages;
     toolkit::Surface* m_surface = nullptr;
 };
 

@@ -23,7 +23,6 @@
 
 #include <algorithm>
 
-#include "platform/qt_message_box.h"
 #include "toolkit/qt_text.h"
 
 namespace galvix::weekly_menu {
@@ -139,8 +138,7 @@ MenuOutput::MenuOutput(QWidget& window, std::function<WeekMenu()> readWeek)
     : QObject(&window)
     , m_window(window)
     , m_readWeek(std::move(readWeek))
-    , m_ownMessages(std::make_unique<platform::QtMessageBox>(&window))
-    , m_messages(m_ownMessages.get())
+    , m_messages(&window)
     , m_print(new QAction(tr("&Print..."), &window))
     , m_saveAsPdf(new QAction(tr("Save as P&DF..."), &window))
     , m_copy(new QAction(tr("&Copy Week"), &window))
@@ -234,6 +232,6 @@ void MenuOutput::copy()
 
 QString MenuOutput::currentHtml() const { return toolkit::toQString(weekAsHtml(m_readWeek())); }
 
-void MenuOutput::tell(const QString& message) const { m_messages->show(message.toStdString()); }
+void MenuOutput::tell(const QString& message) { m_messages.show(message.toStdString()); }
 
 } // namespace galvix::weekly_menu

@@ -8,17 +8,13 @@
 #include <QString>
 
 #include <functional>
-#include <memory>
 
+#include "platform/qt_message_box.h"
 #include "weekly_menu/menu_export.h"
 
 class QAction;
 class QPrinter;
 class QWidget;
-
-namespace galvix::platform {
-class MessageBox;
-}
 
 namespace galvix::weekly_menu {
 
@@ -61,18 +57,17 @@ public:
     // Stand-ins for the dialogs and the message box, for tests.
     void setSaveFileChooser(SaveFileChooser chooser) { m_chooseFile = std::move(chooser); }
     void setPrintDialog(PrintDialog dialog) { m_printDialog = std::move(dialog); }
-    void setMessageBox(platform::MessageBox& messages) { m_messages = &messages; }
+    void setMessageBox(platform::MessageBox& messages) { m_messages.use(messages); }
 
 private:
     [[nodiscard]] QString currentHtml() const;
-    void tell(const QString& message) const;
+    void tell(const QString& message);
 
     QWidget& m_window;
     std::function<WeekMenu()> m_readWeek;
     SaveFileChooser m_chooseFile;
     PrintDialog m_printDialog;
-    std::unique_ptr<platform::MessageBox> m_ownMessages;
-    platform::MessageBox* m_messages;
+    platform::WindowMessageBox m_messages;
     QAction* m_print;
     QAction* m_saveAsPdf;
     QAction* m_copy;
