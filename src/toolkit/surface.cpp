@@ -139,6 +139,25 @@ QPushButton* Surface::button(std::string_view name) const
     return qobject_cast<QPushButton*>(control(name));
 }
 
+std::string Surface::controlText(std::string_view name) const
+{
+    if (const QLineEdit* edit = textBox(name))
+        return edit->text().toStdString();
+    if (const QLabel* shown = label(name))
+        return shown->text().toStdString();
+    return {};
+}
+
+void Surface::setControlText(std::string_view name, std::string_view text)
+{
+    if (QLineEdit* edit = textBox(name)) {
+        edit->setText(toQString(text));
+        edit->setCursorPosition(0); // a long text shows its start, as a field not yet scrolled does
+    }
+    else if (QLabel* shown = label(name))
+        shown->setText(toQString(text));
+}
+
 void Surface::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);

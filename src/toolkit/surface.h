@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -30,6 +31,12 @@ public:
     [[nodiscard]] QLineEdit* textBox(std::string_view name) const;
     [[nodiscard]] QLabel* label(std::string_view name) const;
     [[nodiscard]] QPushButton* button(std::string_view name) const;
+
+    // What a text box holds or a label shows; empty for a control the window does not have.
+    [[nodiscard]] std::string controlText(std::string_view name) const;
+    // Puts a text into a text box, shown from its start, or a label; a control the window does not
+    // have is skipped.
+    void setControlText(std::string_view name, std::string_view text);
 
     [[nodiscard]] const FormSpec& form() const { return m_form; }
 

@@ -1,6 +1,5 @@
 #include "unit_calculator/frmChiefGalvix.h"
 
-#include <QLineEdit>
 #include <QPushButton>
 
 #include <array>
@@ -267,17 +266,12 @@ void frmChiefGalvix::runClick(Steps&& steps)
         m_messages.show(*failure);
 }
 
-std::string frmChiefGalvix::fieldText(std::string_view name) const
-{
-    return m_surface->textBox(name)->text().toStdString();
-}
+std::string frmChiefGalvix::fieldText(std::string_view name) const { return m_surface->controlText(name); }
 
-// A long result shows its leading digits, as a field the user has not scrolled does.
+// A long result shows its leading digits, as the surface shows every text it writes.
 void frmChiefGalvix::setFieldText(std::string_view name, const std::string& text)
 {
-    QLineEdit* field = m_surface->textBox(name);
-    field->setText(QString::fromStdString(text));
-    field->setCursorPosition(0);
+    m_surface->setControlText(name, text);
 }
 
 } // namespace galvix::unit_calculator

@@ -1,7 +1,5 @@
 #include "weekly_menu/frmWeeklyMenu.h"
 
-#include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 
 #include <array>
@@ -191,26 +189,13 @@ void frmWeeklyMenu::Command4_Click() { apply(ClearGrid()); }
 
 WeekMenu frmWeeklyMenu::currentWeek() const
 {
-    return readWeek([this](std::string_view control) -> std::string {
-        if (const auto* edit = m_surface->textBox(control))
-            return edit->text().toStdString();
-        if (const auto* label = m_surface->label(control))
-            return label->text().toStdString();
-        return {};
-    });
+    return readWeek([this](std::string_view control) { return m_surface->controlText(control); });
 }
 
 void frmWeeklyMenu::apply(const CellTexts& texts)
 {
-    for (const CellText& cell : texts) {
-        const QString text = QString::fromStdString(cell.text);
-        if (auto* edit = m_surface->textBox(cell.control)) {
-            edit->setText(text);
-            edit->setCursorPosition(0); // show a long dish list from its start
-        }
-        else if (auto* label = m_surface->label(cell.control))
-            label->setText(text);
-    }
+    for (const CellText& cell : texts)
+        m_surface->setControlText(cell.control, cell.text);
 }
 
 } // namespace galvix::weekly_menu

@@ -40,8 +40,8 @@ public:
     [[nodiscard]] MenuOutput& output() const { return *m_output; }
 
 private:
-    // Writes each text into its control in order; a pair whose control is missing is skipped and
-    // the rest are still written.
+    // Writes each text into its control in order; a pair whose control is missing is skipped, as
+    // the surface skips it, and the rest are still written.
     void apply(const CellTexts& texts);
 
     RandomSource& m_source;

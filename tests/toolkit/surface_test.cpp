@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <string>
 
 #include "toolkit/surface.h"
 #include "toolkit/twips.h"
@@ -57,6 +58,35 @@ TEST(Surface, BuildsEachControlByNameAtItsTwipsPosition)
     EXPECT_EQ(surface.textBox("Caption"), nullptr) << "a label is not a text box";
     EXPECT_EQ(surface.control("Missing"), nullptr);
     EXPECT_EQ(surface.textBox("Third")->palette().color(QPalette::Text), QApplication::palette().color(QPalette::Link));
+}
+
+// What the windows' clicks rely on: a text goes into a text box or a label alike, a long one shows
+// from its start, and a name the window does not have is skipped on writing and reads as empty.
+TEST(Surface, ReadsAndWritesTheTextOfTextBoxesAndLabelsAndSkipsAMissingControl)
+{
+    Surface surface(Form);
+    const std::string longText(200, 'x');
+    struct Case {
+        const char* name;
+        std::string written;
+        std::string read;
+    };
+    const Case cases[] = {
+        {"Second", "12.5 kg", "12.5 kg"},
+        {"Caption", "Bread", "Bread"},
+        {"Third", longText, longText},
+        {"Second", "", ""},
+        {"Missing", "lost", ""},
+        {"First", "Stop", ""}, // a button's caption is no text of the window's
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        surface.setControlText(c.name, c.written);
+        EXPECT_EQ(surface.controlText(c.name), c.read);
+    }
+    EXPECT_EQ(surface.textBox("Third")->cursorPosition(), 0);
+    EXPECT_EQ(surface.button("First")->text(), "&Go");
+    EXPECT_EQ(surface.label("Caption")->text(), "Bread");
 }
 
 TEST(Surface, ChainsFocusByTabIndexWhateverTheTableOrder)
