@@ -21,6 +21,7 @@
 
 #include "app/frmMain.h"
 #include "support/memory_settings.h"
+#include "support/tab_order.h"
 #include "platform/message_box.h"
 #include "toolkit/form_handle.h"
 #include "unit_calculator/frmChiefGalvix.h"
@@ -184,20 +185,12 @@ TEST_F(CalculatorWindow, ClearButtonsEmptyExactlyTheirFields)
 
 TEST_F(CalculatorWindow, TabOrderFollowsTheTabIndexes)
 {
-    const std::vector<std::string> expected{
+    const QStringList expected{
         "Text1",  "Text2",  "Text3",  "Command1", "Command2", "Text4",  "Text5",  "Text6",
         "Command3", "Command4", "Text7", "Text8", "Text9", "Text10", "Text11", "Text12",
         "Text13", "Text14", "Text15", "Text16", "Text17", "Text18", "Text19", "Text20",
         "Text21", "Text22", "Command5", "Text23", "Command6", "Command7", "Command8"};
-    std::vector<std::string> order;
-    QWidget* widget = field("Text1");
-    for (std::size_t i = 0; i < expected.size(); widget = widget->nextInFocusChain()) {
-        if ((widget->focusPolicy() & Qt::TabFocus) != 0 && m_window.isAncestorOf(widget)) {
-            order.push_back(widget->objectName().toStdString());
-            ++i;
-        }
-    }
-    EXPECT_EQ(order, expected);
+    EXPECT_EQ(testing::focusChain(m_window, field("Text1")), expected);
 }
 
 TEST_F(CalculatorWindow, EveryFieldAndButtonHasItsOwnAccessibleName)

@@ -15,9 +15,7 @@
 #include <QMimeData>
 #include <QPalette>
 #include <QPrinter>
-#include <QProcess>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextCursor>
@@ -35,6 +33,8 @@
 #include <vector>
 
 #include "platform/message_box.h"
+#include "support/pdf_reading.h"
+#include "support/tab_order.h"
 #include "support/window_texts.h"
 #include "toolkit/surface.h"
 #include "weekly_menu/frmWeeklyMenu.h"
@@ -63,82 +63,14 @@ QString longText()
     return text + QString(90, u'x') + QStringLiteral("; End of Cell;");
 }
 
-QString toolPath(const char* path)
-{
-    const QString program = QString::fromUtf8(path);
-    EXPECT_FALSE(program.isEmpty()) << "poppler-utils is missing; scripts/setup.sh installs it";
-    return program;
-}
-
-// Runs one of poppler's tools and answers what it printed; a tool that fails fails the test.
-QString runTool(const char* path, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(toolPath(path), arguments);
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
-        ADD_FAILURE() << path << ' ' << arguments.join(u' ').toStdString() << ": "
-                      << process.readAllStandardError().toStdString();
-        return {};
-    }
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-struct PdfFacts {
-    int pages = 0;
-    double width = 0;  // points
-    double height = 0; // points
-};
-
-PdfFacts pdfFacts(const QString& path)
-{
-    const QString info = runTool(GALVIX_PDFINFO, {path});
-    PdfFacts facts;
-    const auto pages = QRegularExpression(QStringLiteral("^Pages:\\s+(\\d+)$"), QRegularExpression::MultilineOption)
-                           .match(info);
-    const auto size = QRegularExpression(QStringLiteral("^Page size:\\s+([\\d.]+) x ([\\d.]+) pts"),
-                                         QRegularExpression::MultilineOption)
-                          .match(info);
-    if (pages.hasMatch())
-        facts.pages = pages.captured(1).toInt();
-    if (size.hasMatch()) {
-        facts.width = size.captured(1).toDouble();
-        facts.height = size.captured(2).toDouble();
-    }
-    return facts;
-}
-
-// Compared without white space: a cell that wraps breaks its text into lines anywhere.
-QString squeezed(const QString& text)
-{
-    QString result = text.normalized(QString::NormalizationForm_KC); // ligatures back to letters
-    result.remove(QRegularExpression(QStringLiteral("\\s")));
-    return result;
-}
-
-// What the page says, in the order it was drawn.
-QString pdfText(const QString& path) { return runTool(GALVIX_PDFTOTEXT, {QStringLiteral("-raw"), path, QStringLiteral("-")}); }
-
-// Every word's box on the page, in points, and the page's own size.
-struct WordBox {
-    QString word;
-    QRectF box;
-};
-
-std::vector<WordBox> pdfWords(const QString& path)
-{
-    const QString boxes = runTool(GALVIX_PDFTOTEXT, {QStringLiteral("-bbox"), path, QStringLiteral("-")});
-    std::vector<WordBox> words;
-    const QRegularExpression word(QStringLiteral(
-        "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
-    for (auto it = word.globalMatch(boxes); it.hasNext();) {
-        const auto match = it.next();
-        words.push_back({match.captured(5), QRectF(QPointF(match.captured(1).toDouble(), match.captured(2).toDouble()),
-                                                   QPointF(match.captured(3).toDouble(), match.captured(4).toDouble()))});
-    }
-    return words;
-}
-
+using testing::pdfFacts;
+using testing::pdfFirstPageInGrey;
+using testing::pdfText;
+using testing::pdfWords;
+using testing::PdfFacts;
 using testing::snapshot;
+using testing::squeezed;
+using testing::WordBox;
 
 // Every text the cells and "24 hr" labels show, the day names, the heading and the times.
 QStringList everythingShown(const frmWeeklyMenu& window)
@@ -316,9 +248,7 @@ TEST_F(PlannerOutput, PrintsTheTextInBlackEvenUnderADarkDesktopTheme)
     saveAs(path);
     QApplication::setPalette(desktop);
 
-    runTool(GALVIX_PDFTOPPM, {QStringLiteral("-gray"), QStringLiteral("-r"), QStringLiteral("72"),
-                              QStringLiteral("-singlefile"), path, pathIn(QStringLiteral("dark"))});
-    const QImage page(pathIn(QStringLiteral("dark.pgm")));
+    const QImage page = pdfFirstPageInGrey(path, 72);
     ASSERT_FALSE(page.isNull());
     qsizetype black = 0;
     for (int y = 0; y < page.height(); ++y) {
@@ -544,22 +474,7 @@ TEST_F(PlannerOutput, LeavesThePlannersControlsAndTabOrderAsTheyAre)
         names.insert(child->objectName());
     EXPECT_EQ(names, expectedNames); // no widget of its own: the actions are window-wide
 
-    QStringList expectedOrder{QStringLiteral("Command1")};
-    for (int i = 1; i <= 21; ++i)
-        expectedOrder << QStringLiteral("Text%1").arg(i);
-    expectedOrder << QStringLiteral("Command2") << QStringLiteral("Command3") << QStringLiteral("Command4");
-    for (int i = 22; i <= 42; ++i)
-        expectedOrder << QStringLiteral("Text%1").arg(i);
-
-    QStringList order;
-    QWidget* first = window->surface()->control("Command1");
-    QWidget* next = first;
-    do {
-        if ((next->focusPolicy() & Qt::TabFocus) != 0 && window->isAncestorOf(next))
-            order << next->objectName();
-        next = next->nextInFocusChain();
-    } while (next != first && order.size() <= expectedOrder.size());
-    EXPECT_EQ(order, expectedOrder);
+    EXPECT_EQ(testing::focusChain(*window, window->surface()->control("Command1")), testing::plannerTabOrder());
 }
 
 TEST_F(PlannerOutput, TakingTheWeekOutChangesNoCellAndDrawsNothing)
