@@ -43,9 +43,6 @@ private:
     std::vector<std::pair<std::string_view, QPointer<QWidget>>> m_controls;
 };
 
-// The caption a person reads: the "&" access-key markers removed ("&&" stays a single "&").
-[[nodiscard]] QString displayText(std::string_view caption);
-
 [[nodiscard]] inline QString toQString(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
