@@ -31,14 +31,15 @@ constexpr std::string_view Credits
       "and liquid measures of the ship's stores. One of the Navorel aids for seafarers, written for "
       "the cooks of the merchant fleet.";
 
-// lblVersion sits under the title, at the title's left edge and width.
+// lblVersion sits under the title, at the title's left edge and width. Each control is spoken by
+// what it shows; only the system information button says more than its caption.
 constexpr std::array<ControlSpec, 5> AboutControls{{
-    {ControlKind::Label, "lblTitle", "Galvix", 1080, 240, 4095, 480, 4, Black, {}, "Title"},
-    {ControlKind::Label, "lblVersion", "Version", 1080, 780, 4095, 225, 2, Black, {}, "Version"},
-    {ControlKind::Label, "lblDescription", Credits, 450, 1125, 5175, 1170, 5, Black, {}, "Credits"},
+    {ControlKind::Label, "lblTitle", "Galvix", 1080, 240, 4095, 480, 4, Black},
+    {ControlKind::Label, "lblVersion", "Version", 1080, 780, 4095, 225, 2, Black},
+    {ControlKind::Label, "lblDescription", Credits, 450, 1125, 5175, 1170, 5, Black},
     {ControlKind::CommandButton, "cmdOK", "OK", 4245, 2625, 1467, 345, 0},
     {ControlKind::CommandButton, "cmdSysInfo", "&System Info...", 4260, 3075, 1452, 345, 1, {}, {},
-     "System information"},
+     "Starts the system information tool"},
 }};
 
 constexpr std::array<LineSpec, 1> AboutLines{{

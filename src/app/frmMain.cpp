@@ -90,13 +90,14 @@ void frmMain::buildStatusBar()
     auto* status = new QLabel(QStringLiteral("Status"), bar);
     status->setObjectName(QStringLiteral("Panel1"));
     status->setProperty("key", QStringLiteral("Status"));
-    status->setAccessibleName(QStringLiteral("Status"));
+    // A panel is spoken by the text it shows, so the date and time panels speak the date and the
+    // time; the description says which is which.
     m_datePanel = new QLabel(bar);
     m_datePanel->setObjectName(QStringLiteral("Panel2"));
-    m_datePanel->setAccessibleName(QStringLiteral("Date"));
+    m_datePanel->setAccessibleDescription(QStringLiteral("Today's date"));
     m_timePanel = new QLabel(bar);
     m_timePanel->setObjectName(QStringLiteral("Panel3"));
-    m_timePanel->setAccessibleName(QStringLiteral("Time"));
+    m_timePanel->setAccessibleDescription(QStringLiteral("Current time"));
     for (QLabel* panel : {status, m_datePanel, m_timePanel})
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     bar->addWidget(status, 1);

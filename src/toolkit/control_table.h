@@ -50,7 +50,11 @@ struct ControlSpec {
     int tabIndex = NoTabStop; // focus order among the controls that take focus
     Colour foreground = {};
     Colour background = {};
-    std::string_view accessibleName = {}; // what a screen reader says; the caption when empty
+    // What a screen reader needs beyond what the control shows. A text box has no caption, so this
+    // is its accessible name ("Pounds to convert"). A label, button or frame is always named by its
+    // caption, exactly as shown; for them this is the accessible description, which says what the
+    // caption leaves unsaid ("Clears the whole week"), and a button also shows it as its tooltip.
+    std::string_view accessibleText = {};
 };
 
 // A straight rule drawn on the window surface, beneath every control.

@@ -39,19 +39,24 @@ void applyColours(QWidget* widget, const ControlSpec& control, QPalette::ColorRo
         widget->setAutoFillBackground(true);
 }
 
-} // namespace
-
-QString displayText(std::string_view caption)
+// A captioned control is spoken by its caption, blanks and all, which is what Qt reports when no
+// name is set; setting one would freeze the name while the caption changes ("Bread", then nothing).
+// Only a text box, which shows no caption, is given a name.
+void applyAccessibleText(QWidget* widget, const ControlSpec& control)
 {
-    QString text;
-    const QString raw = toQString(caption);
-    for (qsizetype i = 0; i < raw.size(); ++i) {
-        if (raw[i] == u'&' && i + 1 < raw.size())
-            ++i;
-        text += raw[i];
+    if (control.accessibleText.empty())
+        return;
+    const QString text = toQString(control.accessibleText);
+    if (control.kind == ControlKind::TextBox) {
+        widget->setAccessibleName(text);
+        return;
     }
-    return text;
+    widget->setAccessibleDescription(text);
+    if (control.kind == ControlKind::CommandButton)
+        widget->setToolTip(text);
 }
+
+} // namespace
 
 Surface::Surface(const FormSpec& form, QWidget* parent)
     : QWidget(parent)
@@ -101,8 +106,7 @@ QWidget* Surface::createControl(const ControlSpec& control)
     }
     widget->setObjectName(toQString(control.name));
     widget->setGeometry(pixelRect(control));
-    widget->setAccessibleName(control.accessibleName.empty() ? displayText(control.caption).trimmed()
-                                                          : toQString(control.accessibleName));
+    applyAccessibleText(widget, control);
     if (control.tabIndex == NoTabStop && control.kind != ControlKind::Label)
         widget->setFocusPolicy(Qt::NoFocus);
     // Labels and frames sit beneath the text boxes and buttons they overlap.

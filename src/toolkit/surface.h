@@ -51,7 +51,4 @@ private:
     std::vector<std::pair<std::string_view, QPointer<QWidget>>> m_controls;
 };
 
-// The caption a person reads: the "&" access-key markers removed ("&&" stays a single "&").
-[[nodiscard]] QString displayText(std::string_view caption);
-
 } // namespace galvix::toolkit

@@ -73,24 +73,35 @@ constexpr ControlSpec textBox(std::string_view name, int left, int top, int widt
             textNumber(name) >= 22 ? syscolour::Desktop : toolkit::Colour{}};
 }
 
+// Headings and buttons are spoken by their captions; the last column says what a caption leaves
+// unsaid: which meal and line a heading stands over, which cells a button writes.
 constexpr std::array<ControlSpec, 15> FixedControls{{
-    {ControlKind::Label, "Label8", "    7:00 to 8:00", 1200, 0, 1335, 255},
-    {ControlKind::Label, "Label9", "12:00 to 13:00", 4560, 0, 1695, 255},
-    {ControlKind::Label, "Label10", "17:00 to 18:00", 8640, 0, 1335, 255},
-    {ControlKind::Label, "Label11", "Egg", 1080, 240, 495, 255},
-    {ControlKind::Label, "Label12", "Drink", 1560, 240, 495, 255},
-    {ControlKind::Label, "Label13", "Meat", 2160, 240, 495, 255},
-    {ControlKind::Label, "Label14", "24 hr", 2880, 240, 495, 255},
-    {ControlKind::Label, "Label16", "Meat/Fish; Soup; Vegetable;", 3600, 240, 2175, 255},
+    {ControlKind::Label, "Label8", "    7:00 to 8:00", 1200, 0, 1335, 255, toolkit::NoTabStop, {}, {},
+     "Breakfast hours"},
+    {ControlKind::Label, "Label9", "12:00 to 13:00", 4560, 0, 1695, 255, toolkit::NoTabStop, {}, {}, "Lunch hours"},
+    {ControlKind::Label, "Label10", "17:00 to 18:00", 8640, 0, 1335, 255, toolkit::NoTabStop, {}, {},
+     "Dinner hours"},
+    {ControlKind::Label, "Label11", "Egg", 1080, 240, 495, 255, toolkit::NoTabStop, {}, {}, "Breakfast, line 1"},
+    {ControlKind::Label, "Label12", "Drink", 1560, 240, 495, 255, toolkit::NoTabStop, {}, {}, "Breakfast, line 2"},
+    {ControlKind::Label, "Label13", "Meat", 2160, 240, 495, 255, toolkit::NoTabStop, {}, {}, "Breakfast, line 1"},
+    {ControlKind::Label, "Label14", "24 hr", 2880, 240, 495, 255, toolkit::NoTabStop, {}, {},
+     "Heading of each day's 24 hr label"},
+    {ControlKind::Label, "Label16", "Meat/Fish; Soup; Vegetable;", 3600, 240, 2175, 255, toolkit::NoTabStop, {},
+     {}, "Lunch, line 1"},
     {ControlKind::Label, "Label19", "Rice; Salad; Fruit;", 5760, 240, 1335, 375, toolkit::NoTabStop,
-     syscolour::Desktop},
-    {ControlKind::Label, "Label22", "Meat/Fish; Soup; Vegetable;", 7320, 240, 2295, 375},
+     syscolour::Desktop, {}, "Lunch, line 2"},
+    {ControlKind::Label, "Label22", "Meat/Fish; Soup; Vegetable;", 7320, 240, 2295, 375, toolkit::NoTabStop, {},
+     {}, "Dinner, line 1"},
     {ControlKind::Label, "Label25", "Rice; Salad; Fruit; ", 9600, 240, 1455, 375, toolkit::NoTabStop,
-     syscolour::Desktop},
-    {ControlKind::CommandButton, "Command4", "C", 120, 120, 495, 375, 24, {}, {}, "Clear the week"},
-    {ControlKind::CommandButton, "Command1", "Auto Breakfast Menu", 720, 7200, 2295, 375, 0},
-    {ControlKind::CommandButton, "Command3", "Calculate meat/fish; soup; vegetable", 3600, 7200, 3495, 375, 23},
-    {ControlKind::CommandButton, "Command2", "Calculate rice; salad; fruit", 7440, 7200, 3495, 375, 22},
+     syscolour::Desktop, {}, "Dinner, line 2"},
+    {ControlKind::CommandButton, "Command4", "C", 120, 120, 495, 375, 24, {}, {},
+     "Clears the whole week: every cell and every 24 hr label"},
+    {ControlKind::CommandButton, "Command1", "Auto Breakfast Menu", 720, 7200, 2295, 375, 0, {}, {},
+     "Fills both breakfast lines of every day"},
+    {ControlKind::CommandButton, "Command3", "Calculate meat/fish; soup; vegetable", 3600, 7200, 3495, 375, 23, {},
+     {}, "Fills line 1 of every lunch and dinner, and sets the 24 hr labels to Bread"},
+    {ControlKind::CommandButton, "Command2", "Calculate rice; salad; fruit", 7440, 7200, 3495, 375, 22, {}, {},
+     "Fills line 2 of every lunch and dinner, and sets the 24 hr labels to Bread"},
 }};
 
 constexpr std::size_t ControlsPerRow = 8;
@@ -139,12 +150,15 @@ constexpr std::array<LineSpec, 12> Lines{{
 
 constexpr toolkit::FormSpec WeeklyMenuForm{"Weekly Automatic and Random Menu", 11070, 7680, Controls, Lines};
 
-// Names a screen reader speaks for the cells and the "24 hr" labels.
-void nameCells(const toolkit::Surface& surface)
+// Tells a screen reader which cell each text box is, by name since a cell has no caption. A "24 hr"
+// label is spoken by what it shows ("Bread" or nothing), so its day goes in the description.
+void describeCells(const toolkit::Surface& surface)
 {
-    const auto name = [&surface](std::string_view control, const DayRow& row, const char* what) {
-        surface.control(control)->setAccessibleName(toolkit::toQString(row.day) + QLatin1String(", ")
-                                                    + QLatin1String(what));
+    const auto cell = [](const DayRow& row, const char* what) {
+        return toolkit::toQString(row.day) + QLatin1String(", ") + QLatin1String(what);
+    };
+    const auto name = [&](std::string_view control, const DayRow& row, const char* what) {
+        surface.control(control)->setAccessibleName(cell(row, what));
     };
     for (const DayRow& row : WeeklyGrid) {
         name(row.breakfastLine1, row, "breakfast, line 1");
@@ -153,7 +167,7 @@ void nameCells(const toolkit::Surface& surface)
         name(row.lunchLine2, row, "lunch, line 2");
         name(row.dinnerLine1, row, "dinner, line 1");
         name(row.dinnerLine2, row, "dinner, line 2");
-        name(row.hourLabel, row, "24 hr");
+        surface.control(row.hourLabel)->setAccessibleDescription(cell(row, "24 hr"));
     }
 }
 
@@ -170,7 +184,7 @@ frmWeeklyMenu::frmWeeklyMenu(RandomSource& source, QWidget* parent)
     setObjectName(QStringLiteral("frmWeeklyMenu"));
     setWindowTitle(toolkit::toQString(WeeklyMenuForm.caption));
     resize(m_surface->size());
-    nameCells(*m_surface);
+    describeCells(*m_surface);
 
     connect(m_surface->button("Command1"), &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(m_surface->button("Command2"), &QPushButton::clicked, this, [this] { Command2_Click(); });

@@ -16,6 +16,7 @@
 #include "app/frmMain.h"
 #include "fakes.h"
 #include "modal.h"
+#include "support/accessibility.h"
 #include "toolkit/loaded_windows.h"
 #include "platform/memory_settings_store.h"
 #include "toolkit/surface.h"
@@ -120,12 +121,24 @@ TEST_F(AboutFromMainWindow, IsAFixedDialogOwnedByAndCentredOverTheMainWindow)
     });
 }
 
-TEST_F(AboutFromMainWindow, FocusesOkAndNamesEveryButtonForScreenReaders)
+// A screen reader hears what the box shows, the version and the credits included.
+TEST_F(AboutFromMainWindow, FocusesOkAndSpeaksEveryControlAsShown)
 {
     openAbout([](frmAbout* about) {
         EXPECT_EQ(QApplication::focusWidget(), button(about, "cmdOK"));
-        for (QPushButton* b : about->findChildren<QPushButton*>())
-            EXPECT_FALSE(b->accessibleName().isEmpty()) << b->objectName().toStdString();
+        const std::map<const char*, QString> spoken{
+            {"lblTitle", "Galvix"},
+            {"lblVersion", "Version 1.1.0"},
+            {"lblDescription", label(about, "lblDescription")->text()},
+            {"cmdOK", "OK"},
+            {"cmdSysInfo", "System Info..."},
+        };
+        for (const auto& [name, expected] : spoken) {
+            QWidget* control = about->findChild<QWidget*>(QString::fromLatin1(name));
+            ASSERT_NE(control, nullptr) << name;
+            EXPECT_EQ(galvix::testing::spokenName(*control), expected) << name;
+        }
+        EXPECT_EQ(galvix::testing::spokenDescription(*button(about, "cmdSysInfo")), "Starts the system information tool");
         about->close();
     });
 }

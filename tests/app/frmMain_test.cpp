@@ -19,6 +19,7 @@
 #include "app/Module1.h"
 #include "app/frmMain.h"
 #include "platform/qt_settings_store.h"
+#include "support/accessibility.h"
 #include "support/memory_settings.h"
 #include "support/scripted_source.h"
 #include "toolkit/loaded_windows.h"
@@ -121,6 +122,27 @@ TEST_F(MainWindow, StatusBarShowsStatusTodaysDateAndTheTime)
     EXPECT_GT(status->x(), -1);
     EXPECT_LT(bar->findChild<QLabel*>("Panel1")->x(), bar->findChild<QLabel*>("Panel2")->x());
     EXPECT_LT(bar->findChild<QLabel*>("Panel2")->x(), bar->findChild<QLabel*>("Panel3")->x());
+}
+
+// A screen reader hears the menus with their blanks and each panel by what it shows at the moment.
+TEST_F(MainWindow, SpeaksTheMenusAndThePanelsAsShown)
+{
+    ProgramRun run(settings, source);
+    frmMain& window = run.window();
+    EXPECT_EQ(testing::spokenMenuEntries(window),
+              (QStringList{"Galvix", "Galvix > Weekly Menu", "Galvix > Unit Calculator", "Help", "Help > About "}));
+    struct Panel {
+        const char* name;
+        QString description;
+    };
+    for (const Panel& panel : {Panel{"Panel1", ""}, Panel{"Panel2", "Today's date"}, Panel{"Panel3", "Current time"}}) {
+        auto* label = window.findChild<QLabel*>(panel.name);
+        ASSERT_NE(label, nullptr) << panel.name;
+        EXPECT_EQ(testing::spokenName(*label), label->text()) << panel.name;
+        EXPECT_EQ(testing::spokenDescription(*label), panel.description) << panel.name;
+        label->setText(QStringLiteral("changed"));
+        EXPECT_EQ(testing::spokenName(*label), "changed") << panel.name << " follows its text";
+    }
 }
 
 TEST_F(MainWindow, FirstStartOpensAtTheDefaultPlacementAndSavesItUnchanged)

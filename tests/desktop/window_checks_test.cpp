@@ -9,11 +9,13 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStyle>
+#include <QStatusBar>
 #include <QStyleOptionButton>
 
 #include <functional>
 #include <ostream>
 #include <string>
+#include <type_traits>
 
 #include "support/accessibility.h"
 #include "support/window_fit.h"
@@ -39,6 +41,14 @@ Control* place(QWidget& window, QRect geometry, const QString& name = {})
     return control;
 }
 
+TEST(WithoutAccessKeys, DropsTheMarkersAndKeepsBlanks)
+{
+    EXPECT_EQ(testing::withoutAccessKeys(QStringLiteral("&About ")), "About ");
+    EXPECT_EQ(testing::withoutAccessKeys(QStringLiteral("&System Info...")), "System Info...");
+    EXPECT_EQ(testing::withoutAccessKeys(QStringLiteral("Salt && Pepper")), "Salt & Pepper");
+    EXPECT_EQ(testing::withoutAccessKeys(QStringLiteral("    7:00 to 8:00")), "    7:00 to 8:00");
+}
+
 class AccessibleNames : public ::testing::TestWithParam<Arrangement> {};
 
 TEST_P(AccessibleNames, ReportsEachControlAListenerCouldNotIdentify)
@@ -46,7 +56,7 @@ TEST_P(AccessibleNames, ReportsEachControlAListenerCouldNotIdentify)
     QWidget window;
     window.resize(300, 200);
     GetParam().arrange(window);
-    const QStringList problems = testing::unnamedControls(window) + testing::sharedNames(window);
+    const QStringList problems = testing::unnamedControls(window) + testing::controlsSpokenAlike(window);
     EXPECT_EQ(problems.size(), GetParam().expectedProblems) << problems.join(u'\n').toStdString();
     EXPECT_EQ(bool(testing::everyControlHasItsOwnName(window)), problems.isEmpty());
 }
@@ -64,12 +74,14 @@ INSTANTIATE_TEST_SUITE_P(
                     [](QWidget& w) { place<QLineEdit>(w, {0, 0, 100, 20}); }, 1},
         Arrangement{"BlankNameFails",
                     [](QWidget& w) { place<QPushButton>(w, {0, 0, 100, 20}, QStringLiteral("  ")); }, 1},
-        Arrangement{"ButtonCaptionAloneIsNoName",
+        Arrangement{"ButtonIsNamedByItsCaption",
+                    [](QWidget& w) { place<QPushButton>(w, {0, 0, 100, 20})->setText(QStringLiteral("C")); },
+                    0},
+        Arrangement{"DescriptionAloneTellsAFieldApart",
                     [](QWidget& w) {
-                        auto* button = place<QPushButton>(w, {0, 0, 100, 20});
-                        button->setText(QStringLiteral("C"));
+                        place<QLineEdit>(w, {0, 0, 100, 20})->setAccessibleDescription(QStringLiteral("Pounds"));
                     },
-                    1},
+                    0},
         Arrangement{"ControlInsideAFrameIsFound",
                     [](QWidget& w) {
                         auto* frame = place<QGroupBox>(w, {0, 0, 200, 100});
@@ -91,6 +103,15 @@ INSTANTIATE_TEST_SUITE_P(
                         place<QPushButton>(w, {0, 30, 100, 20}, QStringLiteral("Calculate"));
                     },
                     1},
+        Arrangement{"OneCaptionWithTwoDescriptionsPasses",
+                    [](QWidget& w) {
+                        for (const char* what : {"Converts the weights", "Converts the liquids"}) {
+                            auto* button = place<QPushButton>(w, {0, 0, 100, 20});
+                            button->setText(QStringLiteral("Calculate"));
+                            button->setAccessibleDescription(QString::fromLatin1(what));
+                        }
+                    },
+                    0},
         Arrangement{"MenuEntryWithoutTextFails",
                     [](QWidget& w) {
                         auto* bar = new QMenuBar(&w);
@@ -100,6 +121,74 @@ INSTANTIATE_TEST_SUITE_P(
                         menu->addAction(QString());
                     },
                     1}),
+    [](const ::testing::TestParamInfo<Arrangement>& param) { return std::string(param.param.what); });
+
+class CaptionNames : public ::testing::TestWithParam<Arrangement> {};
+
+TEST_P(CaptionNames, ReportsEachCaptionedControlSpokenOtherwise)
+{
+    QWidget window;
+    window.resize(300, 200);
+    GetParam().arrange(window);
+    const QStringList problems = testing::namesOtherThanCaptions(window);
+    EXPECT_EQ(problems.size(), GetParam().expectedProblems) << problems.join(u'\n').toStdString();
+    EXPECT_EQ(bool(testing::everyCaptionIsItsName(window)), problems.isEmpty());
+}
+
+template <class Control>
+Control* captioned(QWidget& window, const QString& caption, const QString& name = {})
+{
+    auto* control = place<Control>(window, {0, 0, 200, 40}, name);
+    if constexpr (std::is_same_v<Control, QGroupBox>)
+        control->setTitle(caption);
+    else
+        control->setText(caption);
+    return control;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Checks, CaptionNames,
+    ::testing::Values(
+        Arrangement{"CaptionsSpokenAsShownPass",
+                    [](QWidget& w) {
+                        captioned<QLabel>(w, QStringLiteral("    7:00 to 8:00"));
+                        captioned<QLabel>(w, QStringLiteral("Rice; Salad; Fruit; "));
+                        captioned<QPushButton>(w, QStringLiteral("&System Info..."));
+                        captioned<QGroupBox>(w, QStringLiteral("Dry Store "));
+                        auto* bar = new QMenuBar(&w);
+                        bar->addMenu(QStringLiteral("&Help"))->addAction(QStringLiteral("&About "));
+                    },
+                    0},
+        Arrangement{"DescriptionLeavesTheNameAlone",
+                    [](QWidget& w) {
+                        captioned<QPushButton>(w, QStringLiteral("C"))
+                            ->setAccessibleDescription(QStringLiteral("Clears the whole week"));
+                    },
+                    0},
+        Arrangement{"ButtonNamedForItsActionFails",
+                    [](QWidget& w) {
+                        captioned<QPushButton>(w, QStringLiteral("C"), QStringLiteral("Clear the week"));
+                    },
+                    1},
+        Arrangement{"TrimmedFrameTitleFails",
+                    [](QWidget& w) { captioned<QGroupBox>(w, QStringLiteral("Dry Store "), QStringLiteral("Dry Store")); },
+                    1},
+        Arrangement{"LabelNamedBeforeItsTextChangedFails",
+                    [](QWidget& w) {
+                        captioned<QLabel>(w, {}, QStringLiteral("Sunday, 24 hr"))->setText(QStringLiteral("Bread"));
+                    },
+                    1},
+        Arrangement{"StatusPanelNamedForWhatItHoldsFails",
+                    [](QWidget& w) {
+                        auto* bar = new QStatusBar(&w);
+                        auto* panel = new QLabel(QStringLiteral("12/9/26"), bar);
+                        panel->setAccessibleName(QStringLiteral("Date"));
+                        bar->addPermanentWidget(panel);
+                    },
+                    1},
+        Arrangement{"FieldHasNoCaptionToSpeak",
+                    [](QWidget& w) { place<QLineEdit>(w, {0, 0, 100, 20}, QStringLiteral("Pounds to convert")); },
+                    0}),
     [](const ::testing::TestParamInfo<Arrangement>& param) { return std::string(param.param.what); });
 
 class WindowFit : public ::testing::TestWithParam<Arrangement> {};

@@ -30,18 +30,6 @@ QString sizes(const QString& text, QSize needed, QRect room)
 
 bool fits(QSize needed, QRect room) { return needed.width() <= room.width() && needed.height() <= room.height(); }
 
-// What a person reads: "&" marks an access key and is not drawn; "&&" draws one "&".
-QString withoutAccessKeys(const QString& text)
-{
-    QString shown;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == u'&' && i + 1 < text.size())
-            ++i;
-        shown += text[i];
-    }
-    return shown;
-}
-
 // The rectangle a label draws its text in, as QLabel lays it out: the contents less the margin,
 // less the indent on the sides the text is aligned to (a framed label indents by half an "x").
 QRect labelTextRect(const QLabel& label)

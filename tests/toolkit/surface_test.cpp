@@ -1,5 +1,6 @@
 // Windows built from tables: geometry in twips, tab order, and rules beneath the controls.
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,19 +25,11 @@ TEST(Twips, FifteenToAPixelRoundedToTheNearest)
         EXPECT_EQ(twipsToPixels(twips), pixels) << twips;
 }
 
-TEST(DisplayText, DropsAccessKeyMarkersAndKeepsBlanks)
-{
-    EXPECT_EQ(displayText("&About "), "About ");
-    EXPECT_EQ(displayText("&System Info..."), "System Info...");
-    EXPECT_EQ(displayText("Salt && Pepper"), "Salt & Pepper");
-    EXPECT_EQ(displayText("    7:00 to 8:00"), "    7:00 to 8:00");
-}
-
 // Controls listed out of tab order, with a label and a frame that must take no focus.
 constexpr std::array<ControlSpec, 5> Controls{{
-    {ControlKind::TextBox, "Second", {}, 1500, 150, 1500, 375, 2},
-    {ControlKind::Label, "Caption", "Under", 0, 0, 3000, 600},
-    {ControlKind::CommandButton, "First", "&Go", 150, 150, 1200, 375, 1},
+    {ControlKind::TextBox, "Second", {}, 1500, 150, 1500, 375, 2, {}, {}, "Second field"},
+    {ControlKind::Label, "Caption", "Under", 0, 0, 3000, 600, NoTabStop, {}, {}, "Beneath the buttons"},
+    {ControlKind::CommandButton, "First", "&Go", 150, 150, 1200, 375, 1, {}, {}, "Starts"},
     {ControlKind::Frame, "Box", "Store ", 0, 1500, 3000, 1500, 0},
     {ControlKind::TextBox, "Third", {}, 150, 1050, 1500, 375, 7, syscolour::Desktop},
 }};
@@ -52,7 +45,6 @@ TEST(Surface, BuildsEachControlByNameAtItsTwipsPosition)
     EXPECT_EQ(surface.size(), QSize(300, 200));
     EXPECT_EQ(surface.textBox("Second")->geometry(), QRect(100, 10, 100, 25));
     EXPECT_EQ(surface.button("First")->text(), "&Go");
-    EXPECT_EQ(surface.button("First")->accessibleName(), "Go");
     EXPECT_EQ(surface.label("Caption")->text(), "Under");
     EXPECT_EQ(surface.control("Box")->focusPolicy(), Qt::NoFocus);
     EXPECT_EQ(surface.textBox("Caption"), nullptr) << "a label is not a text box";
@@ -87,6 +79,36 @@ TEST(Surface, ReadsAndWritesTheTextOfTextBoxesAndLabelsAndSkipsAMissingControl)
     EXPECT_EQ(surface.textBox("Third")->cursorPosition(), 0);
     EXPECT_EQ(surface.button("First")->text(), "&Go");
     EXPECT_EQ(surface.label("Caption")->text(), "Bread");
+}
+
+// A text box is named by the table; a captioned control is spoken by its caption and described by
+// the table, and a button shows its description as its tooltip.
+TEST(Surface, NamesFieldsAndDescribesCaptionedControls)
+{
+    Surface surface(Form);
+    struct Expected {
+        const char* control;
+        QString name;
+        QString description;
+        QString toolTip;
+    };
+    const std::array<Expected, 5> cases{{
+        {"Second", "Second field", "", ""},
+        {"Third", "", "", ""},
+        {"Caption", "Under", "Beneath the buttons", ""},
+        {"First", "Go", "Starts", "Starts"},
+        {"Box", "Store ", "", ""},
+    }};
+    for (const Expected& expected : cases) {
+        QWidget* control = surface.control(expected.control);
+        ASSERT_NE(control, nullptr) << expected.control;
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+        ASSERT_NE(accessible, nullptr) << expected.control;
+        EXPECT_EQ(accessible->text(QAccessible::Name), expected.name) << expected.control;
+        EXPECT_EQ(accessible->text(QAccessible::Description), expected.description) << expected.control;
+        EXPECT_EQ(control->toolTip(), expected.toolTip) << expected.control;
+    }
+    EXPECT_TRUE(surface.button("First")->accessibleName().isEmpty()) << "the caption names the button";
 }
 
 TEST(Surface, ChainsFocusByTabIndexWhateverTheTableOrder)

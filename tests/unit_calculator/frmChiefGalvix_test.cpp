@@ -14,12 +14,15 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <array>
 #include <map>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "app/frmMain.h"
+#include "support/accessibility.h"
 #include "support/memory_settings.h"
 #include "support/tab_order.h"
 #include "platform/message_box.h"
@@ -193,19 +196,49 @@ TEST_F(CalculatorWindow, TabOrderFollowsTheTabIndexes)
     EXPECT_EQ(testing::focusChain(m_window, field("Text1")), expected);
 }
 
-TEST_F(CalculatorWindow, EveryFieldAndButtonHasItsOwnAccessibleName)
+// Fields are named for the quantity they hold; buttons and unit labels are spoken by their captions
+// and described by what those leave unsaid. Every field and button sounds different.
+TEST_F(CalculatorWindow, EveryFieldAndButtonCanBeToldApartByEar)
 {
-    std::map<QString, QString> owners;
+    std::map<std::pair<QString, QString>, QString> owners;
     for (QWidget* widget : m_window.findChildren<QWidget*>()) {
         if ((widget->focusPolicy() & Qt::TabFocus) == 0)
             continue;
-        const QString name = widget->accessibleName();
-        EXPECT_FALSE(name.isEmpty()) << widget->objectName().toStdString();
-        const auto [owner, added] = owners.emplace(name, widget->objectName());
-        EXPECT_TRUE(added) << name.toStdString() << " names " << owner->second.toStdString() << " and "
+        const auto speech = std::pair(testing::spokenName(*widget), testing::spokenDescription(*widget));
+        EXPECT_FALSE(speech.first.isEmpty()) << widget->objectName().toStdString();
+        const auto [owner, added] = owners.emplace(speech, widget->objectName());
+        EXPECT_TRUE(added) << speech.first.toStdString() << " names " << owner->second.toStdString() << " and "
                            << widget->objectName().toStdString();
     }
     EXPECT_EQ(owners.size(), 31U);
+}
+
+TEST_F(CalculatorWindow, SpeaksTheWeightRowsAndTheOperatorsAsShownWithWhatTheyMean)
+{
+    struct Spoken {
+        const char* control;
+        QString name;
+        QString description;
+    };
+    const std::array<Spoken, 10> cases{{
+        {"Text1", "Pounds to convert", ""},
+        {"Label1", "lb  =  ", "Pounds"},
+        {"Text2", "Kilograms from pounds", ""},
+        {"Label2", "Kg  = ", "Kilograms"},
+        {"Label3", "g", "Grams"},
+        {"Command1", "C", "Clears the six weight fields"},
+        {"Command2", "Calculate", "Converts both weight rows"},
+        {"Command5", "+", "Adds the two numbers"},
+        {"Label12", "QT (USA)", "US quarts"},
+        {"Frame4", "Cold Room (Vegetable: +5 degree) ", ""},
+    }};
+    for (const Spoken& expected : cases) {
+        QWidget* control = m_window.findChild<QWidget*>(expected.control);
+        ASSERT_NE(control, nullptr) << expected.control;
+        EXPECT_EQ(testing::spokenName(*control), expected.name) << expected.control;
+        EXPECT_EQ(testing::spokenDescription(*control), expected.description) << expected.control;
+    }
+    EXPECT_EQ(m_window.findChild<QWidget*>("Command5")->toolTip(), "Adds the two numbers");
 }
 
 // Word wrap may break a heading over the lines its label has room for; trailing blanks may run over.

@@ -7,9 +7,11 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <array>
 #include <map>
 #include <memory>
 
+#include "support/accessibility.h"
 #include "support/scripted_source.h"
 #include "support/tab_order.h"
 #include "support/window_texts.h"
@@ -242,12 +244,52 @@ TEST_F(PlannerWindow, DrawsSecondLinesInTheDesktopColourAndHourLabelsInTheHighli
     EXPECT_EQ(labelColour("Label24"), style.color(QPalette::Highlight));
 }
 
-TEST_F(PlannerWindow, NamesEveryCellForAScreenReader)
+// A cell is named for where it is; a heading, a button or a 24 hr label is spoken by what it shows
+// and described by what that leaves unsaid.
+TEST_F(PlannerWindow, TellsAScreenReaderWhichCellOrHeadingItIsOn)
 {
-    EXPECT_EQ(window->findChild<QWidget*>("Text22")->accessibleName(), "Sunday, lunch, line 2");
-    EXPECT_EQ(window->findChild<QWidget*>("Text40")->accessibleName(), "Thursday, breakfast, line 2");
-    EXPECT_EQ(window->findChild<QWidget*>("Text21")->accessibleName(), "Saturday, dinner, line 1");
-    EXPECT_EQ(window->findChild<QWidget*>("Command4")->accessibleName(), "Clear the week");
+    struct Spoken {
+        const char* control;
+        QString name;
+        QString description;
+    };
+    const std::array<Spoken, 9> cases{{
+        {"Text22", "Sunday, lunch, line 2", ""},
+        {"Text40", "Thursday, breakfast, line 2", ""},
+        {"Text21", "Saturday, dinner, line 1", ""},
+        {"Label15", "", "Sunday, 24 hr"},
+        {"Label24", "", "Saturday, 24 hr"},
+        {"Label8", "    7:00 to 8:00", "Breakfast hours"},
+        {"Label25", "Rice; Salad; Fruit; ", "Dinner, line 2"},
+        {"Label1", "Sunday", ""},
+        {"Command4", "C", "Clears the whole week: every cell and every 24 hr label"},
+    }};
+    for (const Spoken& expected : cases) {
+        QWidget* control = window->findChild<QWidget*>(expected.control);
+        ASSERT_NE(control, nullptr) << expected.control;
+        EXPECT_EQ(testing::spokenName(*control), expected.name) << expected.control;
+        EXPECT_EQ(testing::spokenDescription(*control), expected.description) << expected.control;
+    }
+    EXPECT_EQ(window->findChild<QWidget*>("Command4")->toolTip(),
+              "Clears the whole week: every cell and every 24 hr label");
+}
+
+TEST_F(PlannerWindow, SpeaksEach24HourLabelByWhatItShowsNow)
+{
+    const auto spokenLabels = [this] {
+        QStringList names;
+        for (const DayRow& row : WeeklyGrid)
+            names << testing::spokenName(*window->findChild<QLabel*>(toolkit::toQString(row.hourLabel)));
+        return names;
+    };
+    const QStringList empty(7, QString());
+    EXPECT_EQ(spokenLabels(), empty);
+    click(*window, "Command3");
+    EXPECT_EQ(spokenLabels(), QStringList(7, QStringLiteral("Bread")));
+    click(*window, "Command4");
+    EXPECT_EQ(spokenLabels(), empty);
+    click(*window, "Command2");
+    EXPECT_EQ(spokenLabels(), QStringList(7, QStringLiteral("Bread")));
 }
 
 } // namespace
