@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev
   fonts-liberation2
   xvfb xauth
+  weston qt6-wayland
   poppler-utils
   librsvg2-bin desktop-file-utils appstream dpkg-dev
 )

@@ -36,12 +36,6 @@ constexpr toolkit::FormSpec MainForm{"Navorel Version 1.1 for Riviradu", 6585, 5
 // A stored width or height below 100 pixels leaves no room for the menu bar and status bar.
 constexpr double MinimumOuterSize = 1500;
 
-int toPixels(float twips)
-{
-    const double pixels = std::round(static_cast<double>(twips) / toolkit::TwipsPerPixel);
-    return static_cast<int>(std::clamp(pixels, -double{QWIDGETSIZE_MAX}, double{QWIDGETSIZE_MAX}));
-}
-
 float toTwips(int pixels) { return static_cast<float>(toolkit::pixelsToTwips(pixels)); }
 
 TwipsRect toTwipsRect(const QRect& rect)
@@ -146,33 +140,61 @@ PlacementLimits frmMain::limits(std::vector<TwipsRect>& screens) const
             double{toTwips(QWIDGETSIZE_MAX)}};
 }
 
-// Left and top place the outer frame; width and height are the outer size, so the client area is
-// what remains once the window frame's margins are taken off.
+// Left and top place the outer frame, and width and height are its outer size. The window is
+// positioned before its native window exists: Qt then asks the window manager to put the frame, not
+// the client area, at that point. Touching the native window first (create(), winId(),
+// windowHandle()) would make the manager place the client area there instead, one title bar lower.
+// The frame's size is not known until the window is mapped, so the client area first takes the
+// whole outer size and is shrunk once when the frame appears; the position never jumps.
 void frmMain::applyPlacement(const Placement& placement)
 {
-    create();
-    const QMargins frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins{};
-    const QSize client(std::max(1, toPixels(placement.width) - frame.left() - frame.right()),
-                       std::max(1, toPixels(placement.height) - frame.top() - frame.bottom()));
-    move(toPixels(placement.left), toPixels(placement.top));
-    resize(client);
-    m_appliedPosition = pos();
-    m_appliedClientSize = size();
+    m_appliedFrame = toPixelFrame(placement);
+    if (platformPlacesWindows(QGuiApplication::platformName().toStdString()))
+        move(m_appliedFrame.left, m_appliedFrame.top);
+    resize(std::max(1, m_appliedFrame.width), std::max(1, m_appliedFrame.height));
+    m_outerSizeSettled = false;
+}
+
+bool frmMain::event(QEvent* event)
+{
+    const bool handled = QMainWindow::event(event);
+    switch (event->type()) {
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::Show:
+    case QEvent::WindowActivate:
+    case QEvent::UpdateRequest:
+        settleOuterSize();
+        break;
+    default:
+        break;
+    }
+    return handled;
+}
+
+void frmMain::settleOuterSize()
+{
+    if (m_outerSizeSettled || !isVisible() || windowHandle() == nullptr)
+        return;
+    const QMargins frame = windowHandle()->frameMargins();
+    if (frame.isNull())
+        return;
+    m_outerSizeSettled = true;
+    if (windowState() != Qt::WindowNoState)
+        return;
+    resize(std::max(1, m_appliedFrame.width - frame.left() - frame.right()),
+           std::max(1, m_appliedFrame.height - frame.top() - frame.bottom()));
+}
+
+PixelFrame frmMain::currentFrame() const
+{
+    const QRect outer = frameGeometry();
+    return {outer.x(), outer.y(), outer.width(), outer.height()};
 }
 
 Placement frmMain::currentPlacement() const
 {
-    const QRect outer = frameGeometry();
-    Placement placement{toTwips(outer.x()), toTwips(outer.y()), toTwips(outer.width()), toTwips(outer.height())};
-    if (pos().x() == m_appliedPosition.x())
-        placement.left = m_restored.left;
-    if (pos().y() == m_appliedPosition.y())
-        placement.top = m_restored.top;
-    if (size().width() == m_appliedClientSize.width())
-        placement.width = m_restored.width;
-    if (size().height() == m_appliedClientSize.height())
-        placement.height = m_restored.height;
-    return placement;
+    return placementToSave(m_restored, m_appliedFrame, currentFrame());
 }
 
 void frmMain::closeEvent(QCloseEvent* event)
@@ -188,7 +210,11 @@ void frmMain::Form_Unload()
         toolkit::LoadedWindows::unload(windows.at(i));
     if (isMinimized())
         return;
-    writePlacement(m_settings, about::ApplicationTitle, currentPlacement());
+    // Where the window system places the windows itself, the program cannot know the position, so
+    // the stored one is kept as it was.
+    const bool placed = platformPlacesWindows(QGuiApplication::platformName().toStdString());
+    writePlacement(m_settings, about::ApplicationTitle, currentPlacement(),
+                   placed ? SavedParts::PositionAndSize : SavedParts::SizeOnly);
 }
 
 void frmMain::mnuwm_Click() { m_weeklyMenu.show(); }

@@ -45,6 +45,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void Form_Unload();
@@ -52,6 +53,8 @@ private:
     void buildStatusBar();
     void refreshClock();
     void applyPlacement(const Placement& placement);
+    void settleOuterSize();
+    [[nodiscard]] PixelFrame currentFrame() const;
     [[nodiscard]] PlacementLimits limits(std::vector<TwipsRect>& screens) const;
 
     platform::SettingsStore& m_settings;
@@ -63,11 +66,13 @@ private:
         [] { return new unit_calculator::frmChiefGalvix; }};
     toolkit::FormHandle<about::frmAbout> m_about;
 
-    // The placement read at load and what it was applied as, so that a window the user did not move
-    // or resize saves exactly what it read, whatever the window manager's frame adds.
+    // The placement read at load and the frame it was applied as, so that a window the user did not
+    // move or resize saves exactly what it read.
     Placement m_restored;
-    QPoint m_appliedPosition;
-    QSize m_appliedClientSize;
+    PixelFrame m_appliedFrame;
+    // Whether the client area has been fitted to the outer size, which needs the window manager's
+    // frame; until then the client area has the whole outer size.
+    bool m_outerSizeSettled = false;
 };
 
 } // namespace galvix::app

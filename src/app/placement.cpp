@@ -5,6 +5,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "toolkit/twips.h"
+
 namespace galvix::app {
 
 namespace {
@@ -26,6 +28,9 @@ constexpr std::array<Entry, 4> Entries{{
 // be reachable with the mouse: 450 twips high, 1500 twips (100 pixels) wide.
 constexpr double TitleBandHeight = 450;
 constexpr double ReachableWidth = 1500;
+
+// The largest size a window system takes, in pixels (Qt's QWIDGETSIZE_MAX).
+constexpr int MaximumPixels = (1 << 24) - 1;
 
 bool titleBandOnScreen(const Placement& placement, const TwipsRect& screen)
 {
@@ -76,11 +81,37 @@ Placement readPlacement(const platform::SettingsStore& store, std::string_view a
     return placement;
 }
 
-void writePlacement(platform::SettingsStore& store, std::string_view application, const Placement& placement)
+void writePlacement(platform::SettingsStore& store, std::string_view application, const Placement& placement,
+                    SavedParts parts)
 {
-    for (const Entry& entry : Entries)
+    for (const Entry& entry : Entries) {
+        const bool isPosition = entry.member == &Placement::left || entry.member == &Placement::top;
+        if (isPosition && parts == SavedParts::SizeOnly)
+            continue;
         store.write(application, SettingsSection, entry.key, singleToText(placement.*entry.member));
+    }
 }
+
+PixelFrame toPixelFrame(const Placement& placement)
+{
+    const auto pixels = [](float twips) {
+        const double rounded = std::round(static_cast<double>(twips) / toolkit::TwipsPerPixel);
+        return static_cast<int>(std::clamp(rounded, -double{MaximumPixels}, double{MaximumPixels}));
+    };
+    return {pixels(placement.left), pixels(placement.top), pixels(placement.width), pixels(placement.height)};
+}
+
+Placement placementToSave(const Placement& restored, const PixelFrame& applied, const PixelFrame& now)
+{
+    const auto keep = [](float restoredValue, int appliedPixels, int nowPixels) {
+        return appliedPixels == nowPixels ? restoredValue
+                                          : static_cast<float>(toolkit::pixelsToTwips(nowPixels));
+    };
+    return {keep(restored.left, applied.left, now.left), keep(restored.top, applied.top, now.top),
+            keep(restored.width, applied.width, now.width), keep(restored.height, applied.height, now.height)};
+}
+
+bool platformPlacesWindows(std::string_view platformName) { return !platformName.starts_with("wayland"); }
 
 Placement fitToScreens(const Placement& placement, const PlacementLimits& limits)
 {

@@ -51,8 +51,34 @@ struct PlacementLimits {
 // Reads the four entries in the order left, top, width, height; a missing entry, or one that is
 // not a finite number, takes its key's default.
 [[nodiscard]] Placement readPlacement(const platform::SettingsStore& store, std::string_view application);
-// Writes the four entries in the order left, top, width, height.
-void writePlacement(platform::SettingsStore& store, std::string_view application, const Placement& placement);
+// Writes the entries in the order left, top, width, height. Without the position only the width and
+// height are written, and the stored left and top stay as they were.
+enum class SavedParts { PositionAndSize, SizeOnly };
+void writePlacement(platform::SettingsStore& store, std::string_view application, const Placement& placement,
+                    SavedParts parts = SavedParts::PositionAndSize);
+
+// An outer window frame in whole device-independent pixels.
+struct PixelFrame {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+
+    friend bool operator==(const PixelFrame&, const PixelFrame&) = default;
+};
+
+// The pixels a placement is shown on: each edge and size rounded to the nearest pixel.
+[[nodiscard]] PixelFrame toPixelFrame(const Placement& placement);
+
+// What closing saves: the frame's edges and size in twips, except that an edge or a size that is
+// still on the pixel it was restored to keeps the exact value that was read. Twips do not fall on
+// whole pixels, so without this an untouched window would move by up to 7 twips every run.
+[[nodiscard]] Placement placementToSave(const Placement& restored, const PixelFrame& applied, const PixelFrame& now);
+
+// Whether the program can put its windows where it wants on this windowing platform (Qt's platform
+// name: "xcb", "wayland", "offscreen"). A Wayland compositor places every window itself and never
+// tells a client where it is.
+[[nodiscard]] bool platformPlacesWindows(std::string_view platformName);
 
 // A size outside the limits falls back to the default size; a window whose title band lies on no
 // screen is moved onto the primary screen.

@@ -69,6 +69,57 @@ TEST(WritePlacement, StoresTheFourValuesInOrderUnderTheSettingsSection)
     EXPECT_EQ(store.get("MainHeight"), "6015");
 }
 
+TEST(WritePlacement, WithoutThePositionLeavesTheStoredLeftAndTopAlone)
+{
+    MemorySettings store;
+    store.set("MainLeft", "4500");
+    store.set("MainTop", "text");
+    writePlacement(store, "Galvix", {1005, 990, 7200, 6015}, SavedParts::SizeOnly);
+    EXPECT_EQ(store.writes, (std::vector<std::string>{"MainWidth", "MainHeight"}));
+    EXPECT_EQ(store.get("MainLeft"), "4500");
+    EXPECT_EQ(store.get("MainTop"), "text");
+    EXPECT_EQ(store.get("MainWidth"), "7200");
+}
+
+TEST(PixelFrame, RoundsEachTwipsValueToTheNearestPixel)
+{
+    EXPECT_EQ(toPixelFrame({1000, 1000, 6500, 6500}), (PixelFrame{67, 67, 433, 433}));
+    EXPECT_EQ(toPixelFrame({-1000, 7, 22, 23}), (PixelFrame{-67, 0, 1, 2}));
+    EXPECT_EQ(toPixelFrame({1e30F, -1e30F, 0, 0}), (PixelFrame{16777215, -16777215, 0, 0}));
+}
+
+struct SaveCase {
+    const char* what;
+    PixelFrame now;
+    Placement expected;
+};
+
+class PlacementToSave : public ::testing::TestWithParam<SaveCase> {};
+
+// Restored from 1000, 1000, 6500, 6500, which was shown on the frame 67, 67, 433, 433.
+TEST_P(PlacementToSave, KeepsWhatWasReadForEveryEdgeAndSizeStillOnItsPixel)
+{
+    const Placement restored{1000, 1000, 6500, 6500};
+    EXPECT_EQ(placementToSave(restored, toPixelFrame(restored), GetParam().now), GetParam().expected)
+        << GetParam().what;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, PlacementToSave,
+    ::testing::Values(SaveCase{"untouched", {67, 67, 433, 433}, {1000, 1000, 6500, 6500}},
+                      SaveCase{"moved", {298, 160, 433, 433}, {4470, 2400, 6500, 6500}},
+                      SaveCase{"moved one pixel right", {68, 67, 433, 433}, {1020, 1000, 6500, 6500}},
+                      SaveCase{"resized", {67, 67, 502, 425}, {1000, 1000, 7530, 6375}},
+                      SaveCase{"maximized", {0, 0, 1280, 1024}, {0, 0, 19200, 15360}}));
+
+TEST(PlatformPlacesWindows, IsFalseOnlyWhereTheCompositorPlacesThem)
+{
+    EXPECT_TRUE(platformPlacesWindows("xcb"));
+    EXPECT_TRUE(platformPlacesWindows("offscreen"));
+    EXPECT_FALSE(platformPlacesWindows("wayland"));
+    EXPECT_FALSE(platformPlacesWindows("wayland-egl"));
+}
+
 // A 1920 by 1080 primary screen and a second one to its right, in twips.
 constexpr std::array<TwipsRect, 2> Screens{{{0, 0, 28800, 16200}, {28800, 0, 19200, 15360}}};
 constexpr PlacementLimits Limits{Screens, 3000, 1500, 251658225, 251658225};

@@ -1,0 +1,43 @@
+// The main window where the compositor places the windows (Wayland): the program cannot put its
+// window anywhere or learn where it stands, so it restores only the size and keeps the stored
+// position as it was. Runs under a headless Weston (run_under_weston.sh).
+
+#include <QGuiApplication>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "app/frmMain.h"
+#include "support/memory_settings.h"
+#include "weekly_menu/random_source.h"
+
+namespace galvix::app {
+namespace {
+
+using testing::MemorySettings;
+
+TEST(MainWindowOnWayland, RestoresTheOuterSizeAndKeepsTheStoredPosition)
+{
+    ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("wayland"));
+    MemorySettings settings;
+    settings.set("MainLeft", "4500");
+    settings.set("MainTop", "not a number");
+    settings.set("MainWidth", "7500");
+    settings.set("MainHeight", "6000");
+    weekly_menu::Mt19937Source source;
+    auto* window = new frmMain(settings, source);
+    window->showLoaded();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    EXPECT_TRUE(QTest::qWaitFor([window] { return window->frameGeometry().size() == QSize(500, 400); }))
+        << "outer size " << window->frameGeometry().width() << " by " << window->frameGeometry().height();
+    window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    EXPECT_EQ(settings.get("MainLeft"), "4500");
+    EXPECT_EQ(settings.get("MainTop"), "not a number");
+    EXPECT_EQ(settings.get("MainWidth"), "7500");
+    EXPECT_EQ(settings.get("MainHeight"), "6000");
+    EXPECT_EQ(settings.writes, (std::vector<std::string>{"MainWidth", "MainHeight"}));
+}
+
+} // namespace
+} // namespace galvix::app
