@@ -12,6 +12,8 @@ packages=(
   weston qt6-wayland
   poppler-utils
   librsvg2-bin desktop-file-utils appstream dpkg-dev
+  python3 python3-pyatspi python3-gi gir1.2-atspi-2.0 at-spi2-core dbus dbus-bin
+  openbox xdotool wmctrl x11-utils xclip imagemagick
 )
 
 missing=()

@@ -1,0 +1,199 @@
+"""The main window under a real window manager: where it opens, what it stores, how it ends."""
+
+import datetime
+import os
+import re
+import unittest
+
+from desktop import (CALCULATOR_TITLE, MAIN_TITLE, NAME_DEADLINE, PLANNER_TITLE, SCREEN, TWIPS_PER_PIXEL,
+                     Accessible, GalvixTestCase, read_settings, wait_for, write_settings)
+
+KEYS = ("MainLeft", "MainTop", "MainWidth", "MainHeight")
+FIRST_START_FRAME = (67, 67, 433, 433)  # 1000, 1000, 6500, 6500 twips
+DEFAULTS = {"MainLeft": 1000.0, "MainTop": 1000.0, "MainWidth": 6500.0, "MainHeight": 6500.0}
+
+
+class MainWindowTestCase(GalvixTestCase):
+    def start(self):
+        """Starts the program; self.opened is its frame once the window manager is done with it."""
+        self.galvix = self.program()
+        window = self.galvix.started()
+        first = window.frame()
+        self.opened = self.settled_frame(window, lambda frame: True, "the main window's frame to settle")
+        # The size may be corrected once the frame is known; the position must not jump.
+        self.assertTrue(abs(first[0] - self.opened[0]) <= 1 and abs(first[1] - self.opened[1]) <= 1,
+                        f"the window was shown at {first} and then moved to {self.opened}")
+        return window
+
+    def close(self, window):
+        window.close()
+        self.assertEqual(self.galvix.wait_exit(), 0, "the program's exit status")
+
+    def stored(self):
+        entries = read_settings(self.galvix.settings_file)
+        values = {}
+        for key in KEYS:
+            self.assertIn(key, entries, f"{key} is not stored in {self.galvix.settings_file}")
+            values[key] = float(entries[key])
+        return values
+
+    def assertFrame(self, frame, expected, what):  # noqa: N802
+        self.assertTrue(all(abs(a - b) <= 1 for a, b in zip(frame, expected)),
+                        f"{what}: the frame is at {frame} pixels, not {expected} (one pixel of tolerance)")
+
+    def assertStoresFrame(self, stored, frame):  # noqa: N802
+        twips = dict(zip(KEYS, (value * TWIPS_PER_PIXEL for value in frame)))
+        self.assertTrue(all(abs(stored[key] - twips[key]) <= TWIPS_PER_PIXEL for key in KEYS),
+                        f"stored {stored}, the frame was {frame} pixels = {twips} twips")
+
+    def settled_frame(self, window, condition, what):
+        """The frame once the window manager is done with it: the same on two looks in a row."""
+        looks = []
+
+        def settled():
+            frame = window.frame()
+            looks.append(frame)
+            return condition(frame) and len(looks) > 2 and looks[-3] == looks[-2] == frame and frame
+
+        return wait_for(settled, what, interval=0.1)
+
+
+class Placement(MainWindowTestCase):
+    def test_first_start_opens_at_the_defaults_and_an_untouched_close_stores_them(self):
+        window = self.start()
+        self.assertFrame(self.opened, FIRST_START_FRAME, "first start")
+        self.close(window)
+        self.assertEqual(self.stored(), DEFAULTS)
+
+    def test_five_untouched_restarts_do_not_move_it(self):
+        frames = []
+        for start in range(6):
+            window = self.start()
+            frames.append(self.opened)
+            self.close(window)
+            with self.subTest(start=start + 1):
+                self.assertFrame(frames[-1], FIRST_START_FRAME, f"start {start + 1} (frames so far {frames})")
+                self.assertEqual(self.stored(), DEFAULTS)
+
+    def test_a_move_and_resize_by_the_window_manager_is_stored_and_restored(self):
+        window = self.start()
+        before = window.frame()
+        self.desktop.run(["wmctrl", "-i", "-r", hex(window.id), "-e", "0,299,180,500,400"])
+        moved = self.settled_frame(window, lambda frame: frame != before, "the window manager to move the window")
+        self.close(window)
+        stored = self.stored()
+        self.assertStoresFrame(stored, moved)
+
+        window = self.start()
+        self.assertFrame(self.opened, moved, "the start after the move")
+        self.close(window)
+        self.assertEqual(self.stored(), stored, "an untouched close after the move")
+
+    def test_a_maximized_close_stores_the_maximized_edges_and_the_next_start_opens_normal(self):
+        window = self.start()
+        self.desktop.run(["wmctrl", "-i", "-r", hex(window.id), "-b", "add,maximized_vert,maximized_horz"])
+        maximized = self.settled_frame(
+            window, lambda frame: {"_NET_WM_STATE_MAXIMIZED_VERT", "_NET_WM_STATE_MAXIMIZED_HORZ"} <= window.states(),
+            "the window to be maximized")
+        self.close(window)
+        self.assertStoresFrame(self.stored(), maximized)
+
+        window = self.start()
+        self.assertFalse({"_NET_WM_STATE_MAXIMIZED_VERT", "_NET_WM_STATE_MAXIMIZED_HORZ"} & window.states(),
+                         "the next start opened maximized")
+        self.assertFrame(self.opened, maximized, "the start after a maximized close")
+
+    def test_a_minimized_close_saves_nothing(self):
+        write_settings(os.path.join(self.config_home, "Galvix", "Galvix.conf"),
+                       {"MainLeft": "1500", "MainTop": "1200", "MainWidth": "7000", "MainHeight": "6000"})
+        settings = os.path.join(self.config_home, "Galvix", "Galvix.conf")
+        with open(settings, "rb") as stored:
+            before = stored.read()
+        window = self.start()
+        self.desktop.run(["xdotool", "windowminimize", str(window.id)])
+        wait_for(lambda: "_NET_WM_STATE_HIDDEN" in window.states(), "the window to be minimized")
+        self.close(window)
+        with open(settings, "rb") as stored:
+            self.assertEqual(stored.read(), before, "a minimized close changed the stored placement")
+
+
+# Stored values a hand, a bad disk or another program may leave; each is mended on start, the
+# window opens where a first start opens it, and an untouched close stores sound values again.
+BAD_VALUES = {
+    "text": {"MainLeft": "left", "MainTop": "top", "MainWidth": "wide", "MainHeight": "high"},
+    "nan": {"MainLeft": "nan", "MainTop": "NaN", "MainWidth": "nan", "MainHeight": "-nan"},
+    "huge": {"MainLeft": "1e30", "MainTop": "3e38", "MainWidth": "1e30", "MainHeight": "1e38"},
+    "negative": {"MainLeft": "1000", "MainTop": "1000", "MainWidth": "-6500", "MainHeight": "-500"},
+    "zero": {"MainLeft": "1000", "MainTop": "1000", "MainWidth": "0", "MainHeight": "0"},
+    "off_screen": {"MainLeft": "90000", "MainTop": "-90000", "MainWidth": "6500", "MainHeight": "6500"},
+}
+
+
+class BadStoredValues(MainWindowTestCase):
+    def check_mended(self, values):
+        write_settings(os.path.join(self.config_home, "Galvix", "Galvix.conf"), values)
+        window = self.start()
+        self.assertFrame(self.opened, FIRST_START_FRAME, f"stored {values}")
+        self.close(window)
+        self.assertEqual(self.stored(), DEFAULTS)
+
+
+for _case, _values in BAD_VALUES.items():
+    setattr(BadStoredValues, f"test_{_case}", lambda self, values=_values: self.check_mended(values))
+
+
+class Ending(MainWindowTestCase):
+    def test_closing_it_with_the_planner_and_the_calculator_open_ends_the_program(self):
+        window = self.start()
+        self.open_from_menu(self.galvix, "g", "Weekly Menu", "w", PLANNER_TITLE)
+        self.open_from_menu(self.galvix, "g", "Unit Calculator", "u", CALCULATOR_TITLE)
+        self.close(window)
+        self.assertEqual([title for _, pid, title in self.desktop.windows() if pid == self.galvix.process.pid], [])
+
+
+class StatusBar(MainWindowTestCase):
+    def test_the_date_and_time_panels_are_named_with_what_they_show(self):
+        self.start()
+        frame = self.galvix.a11y_window(MAIN_TITLE)
+        bar = wait_for(lambda: next((node for node in Accessible.walk(frame)
+                                     if Accessible.role(node) == "status bar"), None), "the status bar")
+        self.desktop.looking_for = "the status bar's Status, date and time panels"
+
+        def panels():
+            names = [node.name for node in Accessible.walk(bar) if Accessible.role(node) == "label"]
+            return names if len(names) == 3 and shows_date(names[1]) and shows_time(names[2]) else None
+
+        try:
+            wait_for(panels, self.desktop.looking_for, NAME_DEADLINE)
+        except AssertionError:
+            names = [node.name for node in Accessible.walk(bar) if Accessible.role(node) == "label"]
+            self.fail(f"the status bar's panels are named {names}, not Status, today's date and the time")
+        names = panels()
+        self.assertEqual(names[0], "Status")
+
+
+def _numbers(text):
+    return [int(number) for number in re.findall(r"\d+", text)]
+
+
+def shows_date(name):
+    """Whether a panel's name shows today's date (or yesterday's, should midnight pass), in any order."""
+    for day in (datetime.date.today(), datetime.date.today() - datetime.timedelta(days=1)):
+        numbers = _numbers(name)
+        if day.day in numbers and (day.year in numbers or day.year % 100 in numbers):
+            return True
+    return False
+
+
+def shows_time(name):
+    """Whether a panel's name shows the time now, to the minute, on a 12 or a 24 hour clock."""
+    now = datetime.datetime.now()
+    for moment in (now, now - datetime.timedelta(minutes=1)):
+        hours = {moment.hour, (moment.hour - 1) % 12 + 1}
+        if any(f"{hour}:{moment.minute:02d}" in name for hour in hours):
+            return True
+    return False
+
+
+if __name__ == "__main__":
+    unittest.main()
