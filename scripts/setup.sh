@@ -12,9 +12,14 @@ packages=(
   weston qt6-wayland
   poppler-utils
   librsvg2-bin desktop-file-utils appstream dpkg-dev
+  file
   python3 python3-pyatspi python3-gi gir1.2-atspi-2.0 at-spi2-core dbus dbus-bin
   openbox xdotool wmctrl x11-utils xclip imagemagick
 )
+# file: the Debian package's dpkg-shlibdeps step needs it to find the program's libraries.
+# weston and qt6-wayland: the main window's test on a Wayland compositor.
+# The last two lines are the end-to-end suite's: a window manager on the virtual display, the
+# session and accessibility buses, and the tools that drive the program and look at its windows.
 
 missing=()
 for package in "${packages[@]}"; do
@@ -26,8 +31,13 @@ done
 
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then
+  if ! command -v sudo >/dev/null; then
+    echo "These Debian packages are missing: ${missing[*]}" >&2
+    echo "Installing them needs root: run this again as root, or install sudo first." >&2
+    exit 1
+  fi
   sudo="sudo"
 fi
 echo "Installing: ${missing[*]}"
 $sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+$sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
