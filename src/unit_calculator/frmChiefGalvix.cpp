@@ -9,6 +9,7 @@
 
 #include "toolkit/control_table.h"
 #include "toolkit/surface.h"
+#include "toolkit/window_role.h"
 #include "unit_calculator/arithmetic_error.h"
 
 namespace galvix::unit_calculator {
@@ -192,6 +193,7 @@ frmChiefGalvix::~frmChiefGalvix() = default;
 void frmChiefGalvix::build()
 {
     setObjectName(QStringLiteral("frmChiefGalvix"));
+    toolkit::announceAsWindow(staticMetaObject);
     setWindowTitle(toolkit::toQString(Form.caption));
     m_surface = new toolkit::Surface(Form, this);
     resize(m_surface->size());

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "toolkit/surface.h"
+#include "toolkit/window_role.h"
 #include "toolkit/twips.h"
 #include "weekly_menu/menu_output.h"
 #include "weekly_menu/weekly_grid.h"
@@ -182,6 +183,7 @@ frmWeeklyMenu::frmWeeklyMenu(RandomSource& source, QWidget* parent)
     , m_output(new MenuOutput(*this, [this] { return currentWeek(); }))
 {
     setObjectName(QStringLiteral("frmWeeklyMenu"));
+    toolkit::announceAsWindow(staticMetaObject);
     setWindowTitle(toolkit::toQString(WeeklyMenuForm.caption));
     resize(m_surface->size());
     describeCells(*m_surface);

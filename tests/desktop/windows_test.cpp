@@ -1,9 +1,12 @@
 // Every window of the program, in the states worth checking, read the way a screen reader and a
-// high-dpi screen would: each captioned control is spoken by the caption it shows, each focusable
-// control can be told apart by ear, each caption is shown whole, and each control lies inside its window. The same cases run again under
-// QT_SCALE_FACTOR=2 (see CMakeLists.txt).
+// high-dpi screen would: each window is announced as a window or dialog by its title, each
+// captioned control is spoken by the caption it shows, each focusable control can be told apart by
+// ear, each caption is shown whole, and each control lies inside its window. The same cases run
+// again under QT_SCALE_FACTOR=2 (see CMakeLists.txt).
 
+#include <QAccessible>
 #include <QApplication>
+#include <QDialog>
 
 #include <functional>
 #include <map>
@@ -22,7 +25,6 @@
 
 namespace galvix {
 namespace {
-
 
 // What a window needs to be built, kept alive as long as the window.
 struct Program {
@@ -87,6 +89,16 @@ protected:
     Program m_program;
     std::unique_ptr<QWidget> m_window;
 };
+
+TEST_P(Windows, IsAnnouncedAsAWindowByItsTitle)
+{
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(m_window.get());
+    ASSERT_NE(window, nullptr);
+    const QAccessible::Role expected
+        = qobject_cast<QDialog*>(m_window.get()) != nullptr ? QAccessible::Dialog : QAccessible::Window;
+    EXPECT_EQ(window->role(), expected);
+    EXPECT_EQ(window->text(QAccessible::Name), m_window->windowTitle());
+}
 
 TEST_P(Windows, SpeaksEveryCaptionExactlyAsShown)
 {

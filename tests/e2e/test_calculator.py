@@ -100,6 +100,8 @@ class Names(CalculatorTestCase):
             expected[name] = caption
         found = self.controls(self.galvix, CALCULATOR_TITLE, table)
         self.assertEqual({name: node.name for name, node in found.items()}, expected)
+        self.assertEqual(Accessible.role(self.galvix.a11y_window(CALCULATOR_TITLE)), "frame",
+                         "a screen reader announces the calculator as a window")
 
 
 if __name__ == "__main__":

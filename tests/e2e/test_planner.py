@@ -139,6 +139,8 @@ class Names(PlannerTestCase):
         table.update(layout.PLANNER_BUTTONS)
         found = self.controls(self.galvix, PLANNER_TITLE, table)
         self.assertEqual({name: node.name for name, node in found.items()}, expected)
+        self.assertEqual(Accessible.role(self.galvix.a11y_window(PLANNER_TITLE)), "frame",
+                         "a screen reader announces the planner as a window")
 
 
 class CopyWeek(PlannerTestCase):
