@@ -6,9 +6,9 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libgl-dev
-  libgtest-dev libgmock-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2
-  xvfb xauth
+  xvfb xauth python3-xlib valgrind
   weston qt6-wayland
   poppler-utils
   librsvg2-bin desktop-file-utils appstream dpkg-dev

@@ -40,7 +40,7 @@ int main(int argc, char** argv)
         return 1;
     }
     QApplication application(argc, argv);
-    galvix::app::configureApplication(application);
+    galvix::app::configureApplication(application, galvix::app::IconTiming::OnceShown);
     galvix::app::Module1::Main();
     return QApplication::exec();
 }

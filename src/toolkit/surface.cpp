@@ -8,6 +8,7 @@
 
 #include <algorithm>
 
+#include "toolkit/frame_box.h"
 #include "toolkit/system_colours.h"
 #include "toolkit/twips.h"
 
@@ -97,7 +98,7 @@ QWidget* Surface::createControl(const ControlSpec& control)
         break;
     }
     case ControlKind::Frame: {
-        auto* frame = new QGroupBox(toQString(control.caption), this);
+        auto* frame = new FrameBox(toQString(control.caption), this);
         frame->setFocusPolicy(Qt::NoFocus);
         applyColours(frame, control, QPalette::WindowText, QPalette::Window);
         widget = frame;
