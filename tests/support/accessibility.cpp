@@ -206,4 +206,14 @@ QStringList controlsSpokenAlike(const QWidget& window)
     return noProblems(unnamedControls(window) + controlsSpokenAlike(window));
 }
 
+void expectSpoken(const QWidget& window, std::span<const Spoken> controls)
+{
+    for (const Spoken& expected : controls) {
+        auto* control = window.findChild<QWidget*>(QString::fromLatin1(expected.control));
+        ASSERT_NE(control, nullptr) << expected.control;
+        EXPECT_EQ(spokenName(*control), expected.name) << expected.control;
+        EXPECT_EQ(spokenDescription(*control), expected.description) << expected.control;
+    }
+}
+
 } // namespace galvix::testing

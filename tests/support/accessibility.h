@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <span>
 
 class QObject;
 class QWidget;
@@ -18,6 +19,16 @@ namespace galvix::testing {
 // What a screen reader hears for a widget or a menu entry: its accessible name and description.
 [[nodiscard]] QString spokenName(QObject& object);
 [[nodiscard]] QString spokenDescription(QObject& object);
+
+// What a screen reader should say of one control of a window: its name and its description.
+struct Spoken {
+    const char* control; // the control's object name
+    QString name;
+    QString description;
+};
+
+// Expects every listed control of the window to be spoken as given, naming each that is not.
+void expectSpoken(const QWidget& window, std::span<const Spoken> controls);
 
 // A caption as a person reads it: the "&" access-key markers removed, "&&" a single "&", blanks kept.
 [[nodiscard]] QString withoutAccessKeys(const QString& text);

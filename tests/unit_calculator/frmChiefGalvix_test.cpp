@@ -215,12 +215,7 @@ TEST_F(CalculatorWindow, EveryFieldAndButtonCanBeToldApartByEar)
 
 TEST_F(CalculatorWindow, SpeaksTheWeightRowsAndTheOperatorsAsShownWithWhatTheyMean)
 {
-    struct Spoken {
-        const char* control;
-        QString name;
-        QString description;
-    };
-    const std::array<Spoken, 10> cases{{
+    const std::array<testing::Spoken, 10> cases{{
         {"Text1", "Pounds to convert", ""},
         {"Label1", "lb  =  ", "Pounds"},
         {"Text2", "Kilograms from pounds", ""},
@@ -232,12 +227,7 @@ TEST_F(CalculatorWindow, SpeaksTheWeightRowsAndTheOperatorsAsShownWithWhatTheyMe
         {"Label12", "QT (USA)", "US quarts"},
         {"Frame4", "Cold Room (Vegetable: +5 degree) ", ""},
     }};
-    for (const Spoken& expected : cases) {
-        QWidget* control = m_window.findChild<QWidget*>(expected.control);
-        ASSERT_NE(control, nullptr) << expected.control;
-        EXPECT_EQ(testing::spokenName(*control), expected.name) << expected.control;
-        EXPECT_EQ(testing::spokenDescription(*control), expected.description) << expected.control;
-    }
+    testing::expectSpoken(m_window, cases);
     EXPECT_EQ(m_window.findChild<QWidget*>("Command5")->toolTip(), "Adds the two numbers");
 }
 

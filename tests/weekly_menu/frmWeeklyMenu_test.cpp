@@ -248,12 +248,7 @@ TEST_F(PlannerWindow, DrawsSecondLinesInTheDesktopColourAndHourLabelsInTheHighli
 // and described by what that leaves unsaid.
 TEST_F(PlannerWindow, TellsAScreenReaderWhichCellOrHeadingItIsOn)
 {
-    struct Spoken {
-        const char* control;
-        QString name;
-        QString description;
-    };
-    const std::array<Spoken, 9> cases{{
+    const std::array<testing::Spoken, 9> cases{{
         {"Text22", "Sunday, lunch, line 2", ""},
         {"Text40", "Thursday, breakfast, line 2", ""},
         {"Text21", "Saturday, dinner, line 1", ""},
@@ -264,12 +259,7 @@ TEST_F(PlannerWindow, TellsAScreenReaderWhichCellOrHeadingItIsOn)
         {"Label1", "Sunday", ""},
         {"Command4", "C", "Clears the whole week: every cell and every 24 hr label"},
     }};
-    for (const Spoken& expected : cases) {
-        QWidget* control = window->findChild<QWidget*>(expected.control);
-        ASSERT_NE(control, nullptr) << expected.control;
-        EXPECT_EQ(testing::spokenName(*control), expected.name) << expected.control;
-        EXPECT_EQ(testing::spokenDescription(*control), expected.description) << expected.control;
-    }
+    testing::expectSpoken(*window, cases);
     EXPECT_EQ(window->findChild<QWidget*>("Command4")->toolTip(),
               "Clears the whole week: every cell and every 24 hr label");
 }
