@@ -1,5 +1,6 @@
 #pragma once
-// A window table's frame: a QGroupBox that paints itself in bands of a few dozen rows.
+// A window table's frame: a QGroupBox that paints itself in bands of a few dozen rows, from a
+// picture of the whole frame drawn once.
 //
 // The raster engine hands any fill or blend of 96 rows or more to Qt's painting threads and waits
 // for them; the style stretches a frame's sides over the frame's whole height, so each tall frame
@@ -7,6 +8,7 @@
 // the same frame clipped to shorter bands keeps every draw on this thread and sets the same pixels.
 
 #include <QGroupBox>
+#include <QPixmap>
 
 namespace galvix::toolkit {
 
@@ -18,6 +20,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    [[nodiscard]] QPixmap picture();
 };
 
 } // namespace galvix::toolkit
