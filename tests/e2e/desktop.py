@@ -565,6 +565,21 @@ class GalvixTestCase(unittest.TestCase):
         """What a screen reader reads from each control of a table."""
         return {name: Accessible.text(node) for name, node in self.controls(program, title, table).items()}
 
+    def wait_texts(self, program, title, table, expected, what):
+        """Waits until the controls of the table show the expected texts, and fails naming those
+        that differ."""
+        seen = {}
+        self.desktop.looking_for = f"the {what} {', '.join(expected)} to show their texts"
+
+        def shown():
+            seen.update(self.texts(program, title, {name: table[name] for name in expected}))
+            return seen == expected
+
+        try:
+            wait_for(shown, self.desktop.looking_for)
+        except AssertionError:
+            self.assertEqual(seen, expected)
+
     def named(self, program, title, name, role=None, timeout=DEADLINE):
         """The first object of the window whose accessible name is exactly name."""
         a11y = program.a11y_window(title)

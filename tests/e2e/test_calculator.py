@@ -17,17 +17,8 @@ class CalculatorTestCase(GalvixTestCase):
         return self.texts(self.galvix, CALCULATOR_TITLE, {name: layout.calculator_rect(name) for name in names})
 
     def wait_fields(self, expected):
-        seen = {}
-        self.desktop.looking_for = f"the fields {', '.join(expected)} to show their texts"
-
-        def shown():
-            seen.update(self.fields(list(expected)))
-            return seen == expected
-
-        try:
-            wait_for(shown, self.desktop.looking_for)
-        except AssertionError:
-            self.assertEqual(seen, expected)
+        table = {name: layout.calculator_rect(name) for name in expected}
+        self.wait_texts(self.galvix, CALCULATOR_TITLE, table, expected, "fields")
 
     def type_into(self, field, text):
         self.click_at(CALCULATOR_TITLE, *layout.calculator_rect(field))

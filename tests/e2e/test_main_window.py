@@ -5,7 +5,7 @@ import os
 import re
 import unittest
 
-from desktop import (CALCULATOR_TITLE, MAIN_TITLE, NAME_DEADLINE, PLANNER_TITLE, SCREEN, TWIPS_PER_PIXEL,
+from desktop import (CALCULATOR_TITLE, MAIN_TITLE, NAME_DEADLINE, PLANNER_TITLE, TWIPS_PER_PIXEL,
                      Accessible, GalvixTestCase, read_settings, wait_for, write_settings)
 
 KEYS = ("MainLeft", "MainTop", "MainWidth", "MainHeight")

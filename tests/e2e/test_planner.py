@@ -22,18 +22,7 @@ class PlannerTestCase(GalvixTestCase):
         return self.texts(self.galvix, PLANNER_TITLE, table)
 
     def wait_cells(self, expected):
-        """Waits until the cells show the expected texts, and fails naming the cells that differ."""
-        seen = {}
-        self.desktop.looking_for = f"the cells {', '.join(expected)} to show their texts"
-
-        def shown():
-            seen.update(self.cells(list(expected)))
-            return seen == expected
-
-        try:
-            wait_for(shown, "the planner's cells")
-        except AssertionError:
-            self.assertEqual(seen, expected)
+        self.wait_texts(self.galvix, PLANNER_TITLE, layout.PLANNER_CELLS, expected, "cells")
 
     def hour_label_names(self):
         labels = self.controls(self.galvix, PLANNER_TITLE, layout.HOUR_LABELS, role="label")
@@ -71,23 +60,21 @@ class FirstWeek(PlannerTestCase):
         self.press(layout.BREAKFAST)
         self.wait_cells(dict(EMPTY_WEEK, **layout.FIRST_BREAKFAST))
 
-    def test_meat_soup_vegetable_sets_bread_and_clear_empties_it(self):
+    def check_bread_generator(self, button, first_week):
+        """A lunch and dinner generator fills its cells and the 24 hr labels, and "C" empties both."""
         self.open_planner()
-        self.press(layout.MEAT_SOUP_VEGETABLE)
-        self.wait_cells(dict(EMPTY_WEEK, **layout.FIRST_MEAT_SOUP_VEGETABLE))
+        self.press(button)
+        self.wait_cells(dict(EMPTY_WEEK, **first_week))
         self.wait_hour_labels("Bread")
         self.press(layout.CLEAR)
         self.wait_cells(EMPTY_WEEK)
         self.wait_hour_labels("")
 
+    def test_meat_soup_vegetable_sets_bread_and_clear_empties_it(self):
+        self.check_bread_generator(layout.MEAT_SOUP_VEGETABLE, layout.FIRST_MEAT_SOUP_VEGETABLE)
+
     def test_rice_salad_fruit_sets_bread_and_clear_empties_it(self):
-        self.open_planner()
-        self.press(layout.RICE_SALAD_FRUIT)
-        self.wait_cells(dict(EMPTY_WEEK, **layout.FIRST_RICE_SALAD_FRUIT))
-        self.wait_hour_labels("Bread")
-        self.press(layout.CLEAR)
-        self.wait_cells(EMPTY_WEEK)
-        self.wait_hour_labels("")
+        self.check_bread_generator(layout.RICE_SALAD_FRUIT, layout.FIRST_RICE_SALAD_FRUIT)
 
 
 class Cells(PlannerTestCase):
