@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package of a configured and built tree, unpacks it into a scratch root as dpkg
 # would install it, and checks that the program, its desktop entry, its icons and its metadata
-# land where the desktop looks for them, with the dependencies dpkg-shlibdeps found.
+# land where the desktop looks for them, and that Depends names a package for every library it links.
 #   check_package.sh <cpack> <build folder> <desktop id> <version>
 set -euo pipefail
 cpack=$1
@@ -60,9 +60,31 @@ field() { dpkg-deb --field "$deb" "$1"; }
 [ "$(field Version)" = "$version" ] || fail "the package has version $(field Version), not $version"
 depends=$(field Depends)
 names=$(tr ',|' '\n\n' <<<"$depends" | sed -E 's/^ +//; s/ .*//')
-for dependency in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6 fonts-liberation2; do
-  grep -qxF "$dependency" <<<"$names" || fail "Depends lacks $dependency: $depends"
+depends_on() { grep -qxF "$1" <<<"$names"; }
+
+# Every library the program links must come from a package that Depends names: the library's file,
+# as the loader finds it, is looked up in dpkg's database, so a package renamed by a release (as
+# Debian 13 renamed libqt6core6 to libqt6core6t64) still satisfies the check.
+owner() {
+  local path=$1 candidate
+  # dpkg records a file under the path its package ships it at, /lib or /usr/lib, whatever the
+  # loader printed.
+  for candidate in "$path" "$(realpath "$path")" "/usr${path#/usr}" "${path#/usr}"; do
+    dpkg-query -S "$candidate" 2>/dev/null | head -n 1 | sed -E 's/:.*//' && return
+  done
+}
+needed=$(objdump -p "$root/usr/bin/galvix" | awk '$1 == "NEEDED" { print $2 }')
+[ -n "$needed" ] || fail "objdump lists no libraries for the program"
+loaded=$(ldd "$root/usr/bin/galvix")
+for library in $needed; do
+  path=$(awk -v lib="$library" '$1 == lib && $2 == "=>" { print $3 }' <<<"$loaded")
+  [ -n "$path" ] && [ "$path" != "not" ] || fail "the loader does not find $library"
+  package=$(owner "$path")
+  [ -n "$package" ] || fail "no installed package provides $library ($path)"
+  depends_on "$package" || fail "Depends lacks $package, which provides $library: $depends"
 done
+# The one dependency the linker cannot see: the font every caption is measured in.
+depends_on fonts-liberation2 || fail "Depends lacks fonts-liberation2: $depends"
 
 # The unpacked program runs, and is the version packaged.
 [ "$("$root/usr/bin/galvix" --version)" = "Galvix $version" ] || fail "the packaged program does not run"
