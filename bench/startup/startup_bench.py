@@ -30,6 +30,8 @@ from Xlib import X, display as xdisplay, error as xerror
 # A program counts as idle once its processor time has not grown for this long.
 IDLE_QUIET_SECONDS = 0.3
 MAP_TIMEOUT_SECONDS = 20.0
+# Callgrind runs a program some fifty times slower, more on a busy machine.
+CALLGRIND_MAP_TIMEOUT_SECONDS = 180.0
 
 
 def start_xvfb():
@@ -143,15 +145,15 @@ def child_environment(display_name, config_home, runtime_dir):
     return environment
 
 
-def start_once(command, environment, watcher, idle_limit):
+def start_once(command, environment, watcher, idle_limit, map_timeout=MAP_TIMEOUT_SECONDS):
     """Seconds from exec to the mapped window, peak memory in KiB, and the mapped window's size."""
     watcher.drain()
     started = time.perf_counter()
     process = subprocess.Popen(command, env=environment, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:
-        mapped, size = watcher.wait_for_map(process.pid, started + MAP_TIMEOUT_SECONDS)
+        mapped, size = watcher.wait_for_map(process.pid, started + map_timeout)
         if mapped is None:
-            sys.exit(f"{command[0]}: no titled window was mapped within {MAP_TIMEOUT_SECONDS:.0f} s")
+            sys.exit(f"{command[0]}: no titled window was mapped within {map_timeout:.0f} s")
         wait_until_idle(process.pid, IDLE_QUIET_SECONDS, idle_limit)
         peak = peak_memory_kib(process.pid)
     finally:
@@ -202,7 +204,7 @@ def callgrind_count(command, environment, watcher, before_event_loop, work):
     if before_event_loop:
         # Collection stops on entering the event loop and the program is ended inside it.
         options += ["--toggle-collect=QApplication::exec()", "--collect-atstart=yes"]  # in this order
-    start_once(options + command, environment, watcher, 60.0)
+    start_once(options + command, environment, watcher, 60.0, CALLGRIND_MAP_TIMEOUT_SECONDS)
     with open(out) as dump:
         for line in dump:
             if line.startswith("summary:") or line.startswith("totals:"):
