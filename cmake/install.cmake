@@ -26,7 +26,8 @@ configure_file(${PROJECT_SOURCE_DIR}/data/galvix.desktop.in ${GALVIX_DESKTOP_FIL
 configure_file(${PROJECT_SOURCE_DIR}/data/galvix.metainfo.xml.in ${GALVIX_METAINFO_FILE} @ONLY)
 
 # The PNG icons are rendered from the one drawing at build time, so they cannot drift from it.
-# The same PNGs are the windows' icon, embedded as a Qt resource (Qt reads no SVG without QtSvg).
+# The 48 px one is also the windows' icon, embedded as a Qt resource (Qt reads no SVG without
+# QtSvg).
 find_program(GALVIX_RSVG_CONVERT rsvg-convert REQUIRED)
 set(GALVIX_ICON_SIZES 48 256)
 set(GALVIX_ICON_PNGS)
@@ -42,7 +43,9 @@ foreach(size ${GALVIX_ICON_SIZES})
   install(FILES ${png} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
           RENAME ${GALVIX_DESKTOP_ID}.png)
 endforeach()
-qt_add_resources(galvix_gui galvix_icons PREFIX /icons BASE ${GALVIX_DATA_DIR}/icons FILES ${GALVIX_ICON_PNGS})
+add_custom_target(galvix_icon_pngs ALL DEPENDS ${GALVIX_ICON_PNGS})
+qt_add_resources(galvix_gui galvix_icons PREFIX /icons BASE ${GALVIX_DATA_DIR}/icons
+                 FILES ${GALVIX_DATA_DIR}/icons/48.png)
 
 install(TARGETS galvix RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${GALVIX_DESKTOP_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
