@@ -15,10 +15,13 @@ packages=(
   file
   python3 python3-pyatspi python3-gi gir1.2-atspi-2.0 at-spi2-core dbus dbus-bin
   openbox xdotool wmctrl x11-utils xclip imagemagick
+  qt6-gtk-platformtheme gnome-themes-extra
 )
 # file: the Debian package's dpkg-shlibdeps step needs it to find the program's libraries.
 # weston and qt6-wayland: the main window's test on a Wayland compositor.
-# The last two lines are the end-to-end suite's: a window manager on the virtual display, the
+# qt6-gtk-platformtheme and gnome-themes-extra: the end-to-end run under GTK's dark Adwaita theme,
+# which is how a GNOME desktop hands Qt programs its dark palette.
+# The two lines before them are the end-to-end suite's: a window manager on the virtual display, the
 # session and accessibility buses, and the tools that drive the program and look at its windows.
 
 missing=()

@@ -1,6 +1,9 @@
 // Writes a PNG of every window in the states worth looking at, for review and for the README:
-//   render_windows <output folder>
-// Run it offscreen (QT_QPA_PLATFORM=offscreen) or under Xvfb for a window manager's frame.
+//   render_windows <output folder> [theme]
+// Run it offscreen (QT_QPA_PLATFORM=offscreen) or under Xvfb for a window manager's frame. The
+// theme is the desktop's own unless one of the test themes is named (QtLight, AdwaitaDark,
+// HighContrast, HighContrastInverse, ...); the desktop's may also be chosen as the program would
+// meet it, say QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark under xvfb-run.
 
 #include <QApplication>
 #include <QDir>
@@ -15,6 +18,7 @@
 #include "app/application.h"
 #include "app/frmMain.h"
 #include "platform/memory_settings_store.h"
+#include "support/theme_palettes.h"
 #include "unit_calculator/frmChiefGalvix.h"
 #include "weekly_menu/frmWeeklyMenu.h"
 
@@ -45,6 +49,21 @@ int main(int argc, char** argv)
     if (!folder.mkpath(QStringLiteral("."))) {
         std::fprintf(stderr, "cannot create %s\n", qPrintable(folder.path()));
         return 1;
+    }
+
+    if (arguments.size() > 2) {
+        const QString wanted = arguments.at(2);
+        bool found = false;
+        for (const galvix::testing::ThemePalette& theme : galvix::testing::themePalettes()) {
+            if (wanted == QLatin1String(theme.name)) {
+                QApplication::setPalette(theme.palette);
+                found = true;
+            }
+        }
+        if (!found) {
+            std::fprintf(stderr, "no theme named %s\n", qPrintable(wanted));
+            return 1;
+        }
     }
 
     bool ok = true;

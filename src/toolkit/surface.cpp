@@ -1,5 +1,6 @@
 #include "toolkit/surface.h"
 
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,20 +23,12 @@ QRect pixelRect(const ControlSpec& control)
             twipsToPixels(control.height)};
 }
 
-// Sets a control's text and field colours; a default colour leaves the style's own.
-void applyColours(QWidget* widget, const ControlSpec& control, QPalette::ColorRole textRole,
-                  QPalette::ColorRole fieldRole)
+// Sets a control's text and field colours from the theme; a default colour leaves the style's own.
+void applyColours(QWidget* widget, const ControlSpec& control, const QPalette& theme)
 {
     if (control.foreground.isDefault() && control.background.isDefault())
         return;
-    QPalette palette = widget->palette();
-    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
-        palette.setColor(group, textRole,
-                         resolve(control.foreground, palette, palette.color(group, textRole)));
-        palette.setColor(group, fieldRole,
-                         resolve(control.background, palette, palette.color(group, fieldRole)));
-    }
-    widget->setPalette(palette);
+    widget->setPalette(controlPalette(control, theme));
     if (!control.background.isDefault())
         widget->setAutoFillBackground(true);
 }
@@ -76,9 +69,7 @@ QWidget* Surface::createControl(const ControlSpec& control)
     QWidget* widget = nullptr;
     switch (control.kind) {
     case ControlKind::TextBox: {
-        auto* edit = new QLineEdit(this);
-        applyColours(edit, control, QPalette::Text, QPalette::Base);
-        widget = edit;
+        widget = new QLineEdit(this);
         break;
     }
     case ControlKind::Label: {
@@ -86,25 +77,23 @@ QWidget* Surface::createControl(const ControlSpec& control)
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setWordWrap(true);
-        applyColours(label, control, QPalette::WindowText, QPalette::Window);
         widget = label;
         break;
     }
     case ControlKind::CommandButton: {
         auto* button = new QPushButton(toQString(control.caption), this);
         button->setAutoDefault(true); // Enter presses the focused button, as Space does
-        applyColours(button, control, QPalette::ButtonText, QPalette::Button);
         widget = button;
         break;
     }
     case ControlKind::Frame: {
         auto* frame = new FrameBox(toQString(control.caption), this);
         frame->setFocusPolicy(Qt::NoFocus);
-        applyColours(frame, control, QPalette::WindowText, QPalette::Window);
         widget = frame;
         break;
     }
     }
+    applyColours(widget, control, palette());
     widget->setObjectName(toQString(control.name));
     widget->setGeometry(pixelRect(control));
     applyAccessibleText(widget, control);
@@ -161,6 +150,19 @@ void Surface::setControlText(std::string_view name, std::string_view text)
     }
     else if (QLabel* shown = label(name))
         shown->setText(toQString(text));
+}
+
+// The surface's palette is the theme's, never set here: when the theme changes, each coloured
+// control is worked out again from it.
+void Surface::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::PaletteChange) {
+        for (const ControlSpec& entry : m_form.controls) {
+            if (QWidget* widget = control(entry.name))
+                applyColours(widget, entry, palette());
+        }
+    }
+    QWidget::changeEvent(event);
 }
 
 void Surface::paintEvent(QPaintEvent* /*event*/)

@@ -41,6 +41,7 @@ public:
     [[nodiscard]] const FormSpec& form() const { return m_form; }
 
 protected:
+    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:

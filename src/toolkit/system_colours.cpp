@@ -3,12 +3,14 @@
 #include <array>
 #include <utility>
 
+#include "toolkit/contrast.h"
+
 namespace galvix::toolkit {
 
 namespace {
 
-// The desktop colour has no palette role of its own; Link is the theme's distinct, readable
-// accent on a white field, which is what the planner's second lines and headings need.
+// The desktop colour has no palette role of its own; Link is the theme's distinct accent for text,
+// which is what the planner's second lines and headings need.
 constexpr std::array<std::pair<int, QPalette::ColorRole>, 6> SystemColourRoles{{
     {1, QPalette::Link},            // desktop
     {2, QPalette::Highlight},       // active title bar
@@ -17,6 +19,14 @@ constexpr std::array<std::pair<int, QPalette::ColorRole>, 6> SystemColourRoles{{
     {13, QPalette::Highlight},      // highlight
     {14, QPalette::HighlightedText} // highlight text
 }};
+
+Rgb toRgb(const QColor& colour)
+{
+    return {static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),
+            static_cast<std::uint8_t>(colour.blue())};
+}
+
+QColor toQColor(Rgb colour) { return {colour.red, colour.green, colour.blue}; }
 
 } // namespace
 
@@ -40,6 +50,36 @@ QColor resolve(Colour colour, const QPalette& palette, QColor fallback)
         return QColor::fromRgb(static_cast<QRgb>(colour.value));
     }
     return fallback;
+}
+
+ColourRoles colourRoles(ControlKind kind)
+{
+    switch (kind) {
+    case ControlKind::TextBox:
+        return {QPalette::Text, QPalette::Base};
+    case ControlKind::CommandButton:
+        return {QPalette::ButtonText, QPalette::Button};
+    case ControlKind::Label:
+    case ControlKind::Frame:
+        break;
+    }
+    return {QPalette::WindowText, QPalette::Window};
+}
+
+QPalette controlPalette(const ControlSpec& control, const QPalette& theme)
+{
+    const auto [textRole, fieldRole] = colourRoles(control.kind);
+    const Ground ground = control.background.isDefault() ? Ground::Fixed : Ground::Movable;
+    QPalette palette;
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+        const QColor text = resolve(control.foreground, theme, theme.color(group, textRole));
+        const QColor field = resolve(control.background, theme, theme.color(group, fieldRole));
+        const TextOnGround shown = readable(toRgb(text), toRgb(field), ground);
+        palette.setColor(group, textRole, toQColor(shown.text));
+        if (ground == Ground::Movable)
+            palette.setColor(group, fieldRole, toQColor(shown.ground));
+    }
+    return palette;
 }
 
 } // namespace galvix::toolkit

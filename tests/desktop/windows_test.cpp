@@ -7,6 +7,11 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
 
 #include <functional>
 #include <map>
@@ -18,7 +23,9 @@
 #include "app/frmMain.h"
 #include "unit_calculator/frmChiefGalvix.h"
 #include "platform/memory_settings_store.h"
+#include "toolkit/contrast.h"
 #include "support/accessibility.h"
+#include "support/theme_palettes.h"
 #include "support/window_fit.h"
 #include "weekly_menu/frmWeeklyMenu.h"
 #include "weekly_menu/random_source.h"
@@ -113,6 +120,52 @@ TEST_P(Windows, EveryFocusableControlCanBeToldApartByEar)
 TEST_P(Windows, ShowEveryCaptionWholeWithEveryControlInside)
 {
     EXPECT_TRUE(testing::everythingFits(*m_window));
+}
+
+toolkit::Rgb rgb(const QColor& colour)
+{
+    return {static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),
+            static_cast<std::uint8_t>(colour.blue())};
+}
+
+// Every text the window shows against the colour it is drawn on, one line for each that stands
+// out less than 4.5:1.
+QStringList faintTexts(const QWidget& window)
+{
+    QStringList faint;
+    const auto check = [&faint](const QWidget* widget, QPalette::ColorRole text, QPalette::ColorRole ground) {
+        const QPalette& palette = widget->palette();
+        const double ratio = toolkit::contrastRatio(rgb(palette.color(text)), rgb(palette.color(ground)));
+        if (ratio < toolkit::MinimumTextContrast)
+            faint << QStringLiteral("%1: %2 on %3, %4:1")
+                         .arg(widget->objectName(), palette.color(text).name(), palette.color(ground).name())
+                         .arg(ratio, 0, 'f', 2);
+    };
+    for (const auto* label : window.findChildren<QLabel*>())
+        check(label, QPalette::WindowText, QPalette::Window);
+    for (const auto* frame : window.findChildren<QGroupBox*>())
+        check(frame, QPalette::WindowText, QPalette::Window);
+    for (const auto* menus : window.findChildren<QMenuBar*>())
+        check(menus, QPalette::WindowText, QPalette::Window);
+    for (const auto* edit : window.findChildren<QLineEdit*>())
+        check(edit, QPalette::Text, QPalette::Base);
+    for (const auto* button : window.findChildren<QPushButton*>())
+        check(button, QPalette::ButtonText, QPalette::Button);
+    return faint;
+}
+
+// The window is open before the theme changes, as when the desktop switches to dark while the
+// program runs.
+TEST_P(Windows, EveryTextStandsOutUnderLightDarkAndHighContrastThemes)
+{
+    const QPalette desktop = QApplication::palette();
+    for (const testing::ThemePalette& theme : testing::themePalettes()) {
+        QApplication::setPalette(theme.palette);
+        QApplication::processEvents();
+        const QStringList faint = faintTexts(*m_window);
+        EXPECT_TRUE(faint.isEmpty()) << theme.name << ":\n" << faint.join(u'\n').toStdString();
+    }
+    QApplication::setPalette(desktop);
 }
 
 INSTANTIATE_TEST_SUITE_P(Program, Windows, ::testing::ValuesIn(ProgramWindows),

@@ -320,10 +320,11 @@ class X11Window:
 class Program:
     """The release-built program, started on a desktop with a settings folder of its own."""
 
-    def __init__(self, desktop, config_home, path=None):
+    def __init__(self, desktop, config_home, path=None, env=None):
         self.desktop = desktop
         self.config_home = config_home
         self.path = path
+        self.env = env or {}
         self.process = None
         self.log = None
 
@@ -341,6 +342,7 @@ class Program:
         env.update({"XDG_CONFIG_HOME": self.config_home, "QT_QPA_PLATFORM": "xcb"})
         if self.path is not None:
             env["PATH"] = self.path
+        env.update(self.env)
         count = sum(1 for name, _ in self.desktop.processes if name.startswith("galvix"))
         self.process = self.desktop._spawn(f"galvix-{count + 1}", [binary], env=env)  # noqa: SLF001
         return self
@@ -446,8 +448,8 @@ class GalvixTestCase(unittest.TestCase):
         os.makedirs(self.config_home)
         self.programs = []
 
-    def program(self, path=None):
-        program = Program(self.desktop, self.config_home, path)
+    def program(self, path=None, env=None):
+        program = Program(self.desktop, self.config_home, path, env)
         self.programs.append(program)
         return program
 
