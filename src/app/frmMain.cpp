@@ -230,6 +230,7 @@ void frmMain::Form_Unload()
     const bool placed = platformPlacesWindows(QGuiApplication::platformName().toStdString());
     writePlacement(m_settings, about::ApplicationTitle, currentPlacement(),
                    placed ? SavedParts::PositionAndSize : SavedParts::SizeOnly);
+    m_settings.flush();
 }
 
 void frmMain::mnuwm_Click() { m_weeklyMenu.show(); }
