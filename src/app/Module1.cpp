@@ -23,7 +23,7 @@ void Main()
     auto* window = new frmMain(settings, weekly_menu::programRandomSource());
     mainWindowReference() = window;
     window->showLoaded();
-    closeOnEndRequests(*window);
+    closeOnEndSignals(*window);
 }
 
 frmMain* mainWindow() { return mainWindowReference().data(); }

@@ -2,7 +2,6 @@
 
 #include <QGuiApplication>
 #include <QPointer>
-#include <QSessionManager>
 #include <QSocketNotifier>
 #include <QWidget>
 
@@ -52,9 +51,9 @@ bool installSignalHandlers()
     return true;
 }
 
-// Closing runs the main window's unload, which saves the frame Qt knows. A signal or the session
-// manager can come just after the window manager moved or maximized the window, before Qt has read
-// that news from the X server: sync() reads and delivers it first.
+// Closing runs the main window's unload, which saves the frame Qt knows. A signal can come just
+// after the window manager moved or maximized the window, before Qt has read that news from the X
+// server: sync() reads and delivers it first.
 void closeNow(const QPointer<QWidget>& window)
 {
     QGuiApplication::sync();
@@ -65,23 +64,18 @@ void closeNow(const QPointer<QWidget>& window)
 
 } // namespace
 
-void closeOnEndRequests(QWidget& mainWindow)
+void closeOnEndSignals(QWidget& mainWindow)
 {
     static const bool signalsPassed = installSignalHandlers();
-    const QPointer<QWidget> window(&mainWindow);
-    if (signalsPassed) {
-        auto* notifier = new QSocketNotifier(signalPipe()[0], QSocketNotifier::Read, &mainWindow);
-        QObject::connect(notifier, &QSocketNotifier::activated, &mainWindow, [notifier, window] {
-            // Later signals stay unread in the pipe: the program is already ending.
-            notifier->setEnabled(false);
-            closeNow(window);
-        });
-    }
-    // Qt asks this when an XSMP session manager saves the session before it ends. The close waits
-    // until Qt has answered the manager, so that the manager is not left waiting on a closed window.
-    QObject::connect(qApp, &QGuiApplication::commitDataRequest, &mainWindow, [window] {
-        QMetaObject::invokeMethod(window, [window] { closeNow(window); }, Qt::QueuedConnection);
-    });
+    if (!signalsPassed)
+        return;
+    auto* notifier = new QSocketNotifier(signalPipe()[0], QSocketNotifier::Read, &mainWindow);
+    QObject::connect(notifier, &QSocketNotifier::activated, &mainWindow,
+                     [notifier, window = QPointer<QWidget>(&mainWindow)] {
+                         // Later signals stay unread in the pipe: the program is already ending.
+                         notifier->setEnabled(false);
+                         closeNow(window);
+                     });
 }
 
 } // namespace galvix::app
