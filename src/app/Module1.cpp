@@ -1,5 +1,6 @@
 #include "app/Module1.h"
 
+#include "app/ending.h"
 #include "app/frmMain.h"
 #include "platform/qt_settings_store.h"
 #include "weekly_menu/random_source.h"
@@ -22,6 +23,7 @@ void Main()
     auto* window = new frmMain(settings, weekly_menu::programRandomSource());
     mainWindowReference() = window;
     window->showLoaded();
+    closeOnEndSignals(*window);
 }
 
 frmMain* mainWindow() { return mainWindowReference().data(); }

@@ -176,20 +176,35 @@ void frmMain::settleOuterSize()
 {
     if (m_outerSizeSettled || !isVisible() || windowHandle() == nullptr)
         return;
-    const QMargins frame = windowHandle()->frameMargins();
-    if (frame.isNull())
+    const FrameMargins frame = shownFrame().margins;
+    if (frame == FrameMargins{})
         return;
     m_outerSizeSettled = true;
     if (windowState() != Qt::WindowNoState)
         return;
-    resize(std::max(1, m_appliedFrame.width - frame.left() - frame.right()),
-           std::max(1, m_appliedFrame.height - frame.top() - frame.bottom()));
+    resize(std::max(1, m_appliedFrame.width - frame.left - frame.right),
+           std::max(1, m_appliedFrame.height - frame.top - frame.bottom));
+}
+
+// The one place the window's frame is read, and it is read from the platform window rather than
+// with QWidget::frameGeometry(). QWidget refreshes its copy of the frame margins only when the
+// window moves or is resized, but the window manager also changes the frame by itself: openbox
+// takes the border off a maximized window after it has resized it, and QWidget would then keep the
+// old margins and report a frame a pixel beyond every edge of the screen. The platform window
+// fetches the frame extents again whenever the window manager announces new ones.
+frmMain::ShownFrame frmMain::shownFrame() const
+{
+    const QWindow* window = windowHandle();
+    const QRect client = window != nullptr ? window->geometry() : geometry();
+    const QMargins margins = window != nullptr ? window->frameMargins() : QMargins();
+    return {{client.x(), client.y(), client.width(), client.height()},
+            {margins.left(), margins.top(), margins.right(), margins.bottom()}};
 }
 
 PixelFrame frmMain::currentFrame() const
 {
-    const QRect outer = frameGeometry();
-    return {outer.x(), outer.y(), outer.width(), outer.height()};
+    const ShownFrame shown = shownFrame();
+    return outerFrame(shown.client, shown.margins);
 }
 
 Placement frmMain::currentPlacement() const
@@ -215,6 +230,7 @@ void frmMain::Form_Unload()
     const bool placed = platformPlacesWindows(QGuiApplication::platformName().toStdString());
     writePlacement(m_settings, about::ApplicationTitle, currentPlacement(),
                    placed ? SavedParts::PositionAndSize : SavedParts::SizeOnly);
+    m_settings.flush();
 }
 
 void frmMain::mnuwm_Click() { m_weeklyMenu.show(); }

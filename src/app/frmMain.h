@@ -54,6 +54,11 @@ private:
     void refreshClock();
     void applyPlacement(const Placement& placement);
     void settleOuterSize();
+    struct ShownFrame {
+        PixelFrame client;
+        FrameMargins margins;
+    };
+    [[nodiscard]] ShownFrame shownFrame() const;
     [[nodiscard]] PixelFrame currentFrame() const;
     [[nodiscard]] PlacementLimits limits(std::vector<TwipsRect>& screens) const;
 

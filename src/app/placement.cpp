@@ -101,6 +101,12 @@ PixelFrame toPixelFrame(const Placement& placement)
     return {pixels(placement.left), pixels(placement.top), pixels(placement.width), pixels(placement.height)};
 }
 
+PixelFrame outerFrame(const PixelFrame& client, const FrameMargins& margins)
+{
+    return {client.left - margins.left, client.top - margins.top, client.width + margins.left + margins.right,
+            client.height + margins.top + margins.bottom};
+}
+
 Placement placementToSave(const Placement& restored, const PixelFrame& applied, const PixelFrame& now)
 {
     const auto keep = [](float restoredValue, int appliedPixels, int nowPixels) {

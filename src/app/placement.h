@@ -67,6 +67,20 @@ struct PixelFrame {
     friend bool operator==(const PixelFrame&, const PixelFrame&) = default;
 };
 
+// The window manager's frame around a window's client area, in pixels on each side.
+struct FrameMargins {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+
+    friend bool operator==(const FrameMargins&, const FrameMargins&) = default;
+};
+
+// The outer frame of a client area (given by its position on the screen and its size) that the
+// window manager surrounds with the given margins.
+[[nodiscard]] PixelFrame outerFrame(const PixelFrame& client, const FrameMargins& margins);
+
 // The pixels a placement is shown on: each edge and size rounded to the nearest pixel.
 [[nodiscard]] PixelFrame toPixelFrame(const Placement& placement);
 

@@ -1,6 +1,10 @@
 #include "platform/qt_settings_store.h"
 
+#include <QFile>
+#include <QSaveFile>
 #include <QSettings>
+
+#include <cstdio>
 
 #include "toolkit/qt_text.h"
 
@@ -10,9 +14,25 @@ namespace {
 
 using toolkit::toQString;
 
-QString entryKey(std::string_view section, std::string_view key)
+std::string entryAddress(std::string_view section, std::string_view key)
 {
-    return toQString(section) + u'/' + toQString(key);
+    return std::string(section) + '/' + std::string(key);
+}
+
+// QSettings says only that the file could not be written. Opening it the ways it does, without
+// changing it, says why: the folder is read-only, the name is a folder's, the disk is full. Opened
+// to add to, the file keeps what it holds; a replacement is filled and then dropped.
+QString whyNotWritable(const QString& file)
+{
+    QFile existing(file);
+    if (existing.exists() && !existing.open(QIODevice::Append))
+        return existing.errorString();
+    existing.close();
+    QSaveFile replacement(file);
+    if (replacement.open(QIODevice::WriteOnly) && replacement.write(QByteArray(4096, '\n')) >= 0
+        && replacement.flush())
+        return QStringLiteral("it could not be locked or replaced");
+    return replacement.errorString();
 }
 
 } // namespace
@@ -20,9 +40,14 @@ QString entryKey(std::string_view section, std::string_view key)
 std::string QtSettingsStore::read(std::string_view application, std::string_view section,
                                   std::string_view key, std::string_view fallback) const
 {
+    const std::string address = entryAddress(section, key);
+    if (const auto pending = m_pending.find(application); pending != m_pending.end()) {
+        if (const auto entry = pending->second.find(address); entry != pending->second.end())
+            return entry->second;
+    }
     const QSettings settings(QSettings::NativeFormat, QSettings::UserScope, toQString(application),
                              toQString(application));
-    const QVariant value = settings.value(entryKey(section, key));
+    const QVariant value = settings.value(toQString(address));
     if (!value.isValid())
         return std::string(fallback);
     return value.toString().toStdString();
@@ -31,9 +56,29 @@ std::string QtSettingsStore::read(std::string_view application, std::string_view
 void QtSettingsStore::write(std::string_view application, std::string_view section, std::string_view key,
                             std::string_view text)
 {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, toQString(application),
-                       toQString(application));
-    settings.setValue(entryKey(section, key), toQString(text));
+    auto pending = m_pending.find(application);
+    if (pending == m_pending.end())
+        pending = m_pending.emplace(std::string(application), std::map<std::string, std::string, std::less<>>{}).first;
+    pending->second.insert_or_assign(entryAddress(section, key), std::string(text));
+}
+
+void QtSettingsStore::flush()
+{
+    for (const auto& [application, entries] : m_pending) {
+        QSettings settings(QSettings::NativeFormat, QSettings::UserScope, toQString(application),
+                           toQString(application));
+        // Never write into the file in place, which a full disk would leave cut short.
+        settings.setAtomicSyncRequired(true);
+        for (const auto& [address, text] : entries)
+            settings.setValue(toQString(address), toQString(text));
+        settings.sync();
+        if (settings.status() == QSettings::NoError)
+            continue;
+        const QString line = QStringLiteral("%1: could not save the settings to %2: %3\n")
+                                 .arg(toQString(application), settings.fileName(), whyNotWritable(settings.fileName()));
+        std::fputs(line.toLocal8Bit().constData(), stderr);
+    }
+    m_pending.clear();
 }
 
 } // namespace galvix::platform

@@ -1,7 +1,10 @@
 #pragma once
 // The settings store on disk: on Linux an INI-style file per application in the user's
 // configuration folder (~/.config/<application>/<application>.conf), one section per settings
-// section.
+// section. Written entries are kept in memory until flush() puts them in the files.
+
+#include <map>
+#include <string>
 
 #include "platform/settings_store.h"
 
@@ -13,6 +16,13 @@ public:
                                    std::string_view key, std::string_view fallback) const override;
     void write(std::string_view application, std::string_view section, std::string_view key,
                std::string_view text) override;
+    // Each application's file is replaced whole, or not at all: a file that cannot be written keeps
+    // everything it held, and one line on standard error names it and says why.
+    void flush() override;
+
+private:
+    // Entries written since the last flush: by application, then by "section/key".
+    std::map<std::string, std::map<std::string, std::string, std::less<>>, std::less<>> m_pending;
 };
 
 } // namespace galvix::platform

@@ -15,6 +15,9 @@ public:
                                            std::string_view key, std::string_view fallback) const = 0;
     virtual void write(std::string_view application, std::string_view section, std::string_view key,
                        std::string_view text) = 0;
+    // Puts what was written where it is kept, all at once. A store that keeps nothing anywhere else
+    // has nothing to do.
+    virtual void flush() {}
 };
 
 } // namespace galvix::platform

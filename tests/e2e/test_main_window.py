@@ -3,7 +3,10 @@
 import datetime
 import os
 import re
+import signal
+import stat
 import unittest
+from unittest import mock
 
 from desktop import (CALCULATOR_TITLE, MAIN_TITLE, NAME_DEADLINE, PLANNER_TITLE, TWIPS_PER_PIXEL,
                      Accessible, GalvixTestCase, read_settings, wait_for, write_settings)
@@ -46,6 +49,12 @@ class MainWindowTestCase(GalvixTestCase):
         self.assertTrue(all(abs(stored[key] - twips[key]) <= TWIPS_PER_PIXEL for key in KEYS),
                         f"stored {stored}, the frame was {frame} pixels = {twips} twips")
 
+    def move_by_window_manager(self, window, left, top, width, height):
+        """Moves and resizes the window as its title bar and border do; returns the frame it got."""
+        before = window.frame()
+        self.desktop.run(["wmctrl", "-i", "-r", hex(window.id), "-e", f"0,{left},{top},{width},{height}"])
+        return self.settled_frame(window, lambda frame: frame != before, "the window manager to move the window")
+
     def settled_frame(self, window, condition, what):
         """The frame once the window manager is done with it: the same on two looks in a row."""
         looks = []
@@ -77,9 +86,7 @@ class Placement(MainWindowTestCase):
 
     def test_a_move_and_resize_by_the_window_manager_is_stored_and_restored(self):
         window = self.start()
-        before = window.frame()
-        self.desktop.run(["wmctrl", "-i", "-r", hex(window.id), "-e", "0,299,180,500,400"])
-        moved = self.settled_frame(window, lambda frame: frame != before, "the window manager to move the window")
+        moved = self.move_by_window_manager(window, 299, 180, 500, 400)
         self.close(window)
         stored = self.stored()
         self.assertStoresFrame(stored, moved)
@@ -149,6 +156,77 @@ class Ending(MainWindowTestCase):
         self.open_from_menu(self.galvix, "g", "Unit Calculator", "u", CALCULATOR_TITLE)
         self.close(window)
         self.assertEqual([title for _, pid, title in self.desktop.windows() if pid == self.galvix.process.pid], [])
+
+
+    def test_each_ending_signal_closes_it_as_a_close_does_and_a_second_one_changes_nothing(self):
+        for step, number in enumerate((signal.SIGTERM, signal.SIGHUP, signal.SIGINT)):
+            with self.subTest(signal=number.name):
+                window = self.start()
+                moved = self.move_by_window_manager(window, 150 + 60 * step, 120 + 40 * step, 520, 410)
+                os.kill(self.galvix.process.pid, number)
+                os.kill(self.galvix.process.pid, number)  # not yet waited for, so still this process
+                self.assertEqual(self.galvix.wait_exit(), 0, f"the exit status after {number.name}")
+                self.assertStoresFrame(self.stored(), moved)
+
+
+# Settings that cannot be written: the program starts and closes as ever, says once on standard
+# error which file it could not write and why, and the file keeps what it held. Each case runs the
+# program in a mount namespace of its own, where its settings folder is made read-only or full.
+# (how the folder is made unwritable, what the error names, the frame the window opens at)
+STORED = {"MainLeft": "1500", "MainTop": "1200", "MainWidth": "7000", "MainHeight": "6000"}
+STORED_FRAME = (100, 80, 467, 400)
+UNWRITABLE = {
+    "read_only_folder": ('mount --bind "$dir" "$dir" && mount -o remount,bind,ro "$dir"',
+                         "Read-only file system", STORED_FRAME),
+    "full_disk": ('cp "$dir/Galvix.conf" "$dir.kept" && mount -t tmpfs -o size=64k full "$dir"'
+                  ' && cp "$dir.kept" "$dir/Galvix.conf" && { cat /dev/zero > "$dir/filler" 2>/dev/null; true; }',
+                  "No space left on device", STORED_FRAME),
+    "folder_in_its_place": ('rm "$dir/Galvix.conf" && mkdir "$dir/Galvix.conf"', "directory", FIRST_START_FRAME),
+}
+
+WRAPPER = """#!/bin/sh
+if [ "$1" != inside ]; then exec unshare --mount --propagation private {user} "$0" inside; fi
+dir="$XDG_CONFIG_HOME/Galvix"
+{setup} || exit 97
+"{program}"
+status=$?
+cp -r "$dir/Galvix.conf" "{after}"
+exit $status
+"""
+
+
+class UnwritableSettings(MainWindowTestCase):
+    def check_unwritable(self, setup, reason, opened):
+        settings = os.path.join(self.config_home, "Galvix", "Galvix.conf")
+        write_settings(settings, STORED)
+        with open(settings, "rb") as before:
+            kept = before.read()
+        wrapper = os.path.join(self.scratch, "unwritable.sh")
+        after = os.path.join(self.scratch, "after.conf")
+        with open(wrapper, "w", encoding="utf-8") as script:
+            # Root ignores permission bits, so only a mount can make the folder unwritable; a
+            # normal user is root of a user namespace of its own for the mounts.
+            script.write(WRAPPER.format(user="" if os.geteuid() == 0 else "--map-root-user", setup=setup,
+                                        program=os.environ["GALVIX_E2E_PROGRAM"], after=after))
+        os.chmod(wrapper, stat.S_IRWXU)
+        with mock.patch.dict(os.environ, {"GALVIX_E2E_PROGRAM": wrapper}):
+            window = self.start()
+        self.assertFrame(self.opened, opened, "the start")
+        self.close(window)
+
+        if os.path.isfile(after):
+            with open(after, "rb") as stored_after:
+                self.assertEqual(stored_after.read(), kept, "the stored file changed")
+        log = next(name for name, process in self.desktop.processes if process is self.galvix.process)
+        with open(os.path.join(self.scratch, f"{log}.log"), encoding="utf-8", errors="replace") as output:
+            lines = [line for line in output if "Galvix.conf" in line]
+        self.assertEqual(len(lines), 1, f"standard error said {lines}")
+        self.assertIn(settings, lines[0])
+        self.assertIn(reason, lines[0])
+
+
+for _case, _how in UNWRITABLE.items():
+    setattr(UnwritableSettings, f"test_{_case}", lambda self, how=_how: self.check_unwritable(*how))
 
 
 class StatusBar(MainWindowTestCase):
