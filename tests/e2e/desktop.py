@@ -21,6 +21,10 @@ import tempfile
 import time
 import unittest
 
+# libatspi connects to the bus when it is first used, not on import: by then the desktop has set
+# the bus's address in this process's environment.
+import pyatspi
+
 TWIPS_PER_PIXEL = 15
 
 # Generous: other builds may be loading the machine. A test waits only as long as it needs.
@@ -41,6 +45,23 @@ _desktop_in_this_process = False
 
 def pixels(twips):
     return twips / TWIPS_PER_PIXEL
+
+
+# Roles are compared as their values (pyatspi.ROLE_PUSH_BUTTON, ...), never by the names the bus
+# gives them: those differ between releases of at-spi2-core ("push button" became "button").
+def role_name(role):
+    """The name of a role's value, as pyatspi spells it: "ROLE_PUSH_BUTTON"."""
+    try:
+        return str(pyatspi.Role(int(role)))
+    except KeyError:
+        return f"role {int(role)}"
+
+
+def wanted_role(role):
+    """A role a finder was asked for, or None; a role's name in place of its value is a mistake."""
+    if role is not None and not isinstance(role, int):
+        raise TypeError(f"roles are given as values such as pyatspi.ROLE_PUSH_BUTTON, not as {role!r}")
+    return role
 
 
 def wait_for(condition, what, timeout=DEADLINE, interval=0.05):
@@ -177,7 +198,7 @@ class Desktop:
                  "the openbox window manager")
 
     def _connect_accessibility(self):
-        # libatspi finds the bus through these when it is first used, so they are set before import.
+        # libatspi finds the bus through these when it is first used, so they are set before that.
         for key in ("DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "AT_SPI_BUS_ADDRESS"):
             os.environ[key] = self.env[key]
         import pyatspi  # pylint: disable=import-outside-toplevel
@@ -404,7 +425,7 @@ class Accessible:
 
     @staticmethod
     def role(node):
-        return node.getRoleName()
+        return node.getRole()
 
     @staticmethod
     def text(node):
@@ -510,6 +531,12 @@ class GalvixTestCase(unittest.TestCase):
 
     # --- shared reading of the program's windows, by what a user sees ------------------------------
 
+    def assertRole(self, node, role, msg=None):  # noqa: N802
+        """Fails unless the object has the role (a value such as pyatspi.ROLE_FRAME)."""
+        actual = Accessible.role(node)
+        if actual != wanted_role(role):
+            self.fail(self._formatMessage(msg, f"{node.name!r} is a {role_name(actual)}, not a {role_name(role)}"))
+
     def snapshot(self, program, title):
         """(node, role, (left, top, width, height) in pixels from the client area) of every object."""
         window = self.desktop.wait_window(title)
@@ -525,7 +552,7 @@ class GalvixTestCase(unittest.TestCase):
                 nx, ny, nw, nh = Accessible.extents(node, pyatspi)
             except Exception:  # noqa: BLE001 - objects without a component
                 continue
-            if role not in ("frame", "dialog", "window", "filler"):
+            if role not in (pyatspi.ROLE_FRAME, pyatspi.ROLE_DIALOG, pyatspi.ROLE_WINDOW, pyatspi.ROLE_FILLER):
                 objects.append((node, role, (nx - x, ny - y, nw, nh)))
         return objects
 
@@ -533,7 +560,7 @@ class GalvixTestCase(unittest.TestCase):
     def _find(objects, rect, role=None):
         left, top, width, height = rect
         for node, node_role, (nx, ny, nw, nh) in objects:
-            if role and node_role != role:
+            if role is not None and node_role != role:
                 continue
             if abs(nx - pixels(left)) > 1 or abs(ny - pixels(top)) > 1:
                 continue
@@ -543,13 +570,17 @@ class GalvixTestCase(unittest.TestCase):
         return None
 
     def controls(self, program, title, table, role=None):
-        """The controls of a table {name: (left, top, width, height) twips}, found by position."""
+        """The controls of a table {name: (left, top, width, height) twips}, found by position, each
+        of the role if one is given (a value such as pyatspi.ROLE_LABEL)."""
+        role = wanted_role(role)
+        kind = f" ({role_name(role)})" if role is not None else ""
+
         def find():
             objects = self.snapshot(program, title)
             found = {name: self._find(objects, rect, role) for name, rect in table.items()}
             missing = [name for name, node in found.items() if node is None]
             shown = missing or list(table)
-            self.desktop.looking_for = (f"{', '.join(shown)} at "
+            self.desktop.looking_for = (f"{', '.join(shown)}{kind} at "
                                         + "; ".join(f"{table[name]} twips" for name in shown)
                                         + f" in {title!r}")
             return None if missing else found
@@ -581,9 +612,11 @@ class GalvixTestCase(unittest.TestCase):
             self.assertEqual(seen, expected)
 
     def named(self, program, title, name, role=None, timeout=DEADLINE):
-        """The first object of the window whose accessible name is exactly name."""
+        """The first object of the window whose accessible name is exactly name, and of the role if
+        one is given."""
+        role = wanted_role(role)
         a11y = program.a11y_window(title)
-        what = f"an object named {name!r}" + (f" ({role})" if role else "") + f" in {title!r}"
+        what = f"an object named {name!r}" + (f" ({role_name(role)})" if role is not None else "") + f" in {title!r}"
         self.desktop.looking_for = what
 
         def find():
@@ -618,9 +651,10 @@ class GalvixTestCase(unittest.TestCase):
         """The texts of the program's message box, once it is shown."""
         self.desktop.wait_window(MESSAGE_TITLE)
         box = program.a11y_window(MESSAGE_TITLE)
-        self.desktop.looking_for = f"the text of the message box {MESSAGE_TITLE!r}"
+        self.desktop.looking_for = f"the texts ({role_name(pyatspi.ROLE_LABEL)}) of the message box {MESSAGE_TITLE!r}"
         return wait_for(lambda: [node.name for node in Accessible.walk(box)
-                                 if Accessible.role(node) == "label" and node.name], self.desktop.looking_for)
+                                 if Accessible.role(node) == pyatspi.ROLE_LABEL and node.name],
+                        self.desktop.looking_for)
 
     def open_from_menu(self, program, menu_key, item_name, item_key, title):
         """Opens a menu with its access key and chooses an item with its own, as a user does."""
@@ -629,8 +663,8 @@ class GalvixTestCase(unittest.TestCase):
         self.desktop.keys(f"alt+{menu_key}")
         application = program.application()
         showing = self.desktop.atspi.STATE_SHOWING
-        self.desktop.looking_for = f"the menu item {item_name!r}"
-        wait_for(lambda: any(node.name == item_name and Accessible.role(node) == "menu item"
+        self.desktop.looking_for = f"the menu item {item_name!r} ({role_name(pyatspi.ROLE_MENU_ITEM)}), showing"
+        wait_for(lambda: any(node.name == item_name and Accessible.role(node) == pyatspi.ROLE_MENU_ITEM
                              and Accessible.has_state(node, showing) for node in Accessible.walk(application)),
                  self.desktop.looking_for)
         self.desktop.keys(item_key)
@@ -644,7 +678,7 @@ def _describe_tree(root, pyatspi):
         if node is None:
             return
         try:
-            role = node.getRoleName()
+            role = role_name(node.getRole())
             name = node.name
             description = node.description
             states = [pyatspi.stateToString(state) for state in node.getState().getStates()]

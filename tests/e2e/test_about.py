@@ -3,6 +3,8 @@
 import os
 import unittest
 
+import pyatspi
+
 from desktop import ABOUT_TITLE, MAIN_TITLE, MESSAGE_TITLE, NAME_DEADLINE, GalvixTestCase, wait_for
 
 CREDITS = ("Galvix plans the galley's week of breakfasts, lunches and dinners, and converts the weights "
@@ -29,7 +31,7 @@ class Reading(AboutTestCase):
                                                           "System Info...": (4260, 3075, 1452, 345)})
         self.assertEqual({what: node.name for what, node in found.items()},
                          {"title": "Galvix", "credits": CREDITS, "OK": "OK", "System Info...": "System Info..."})
-        self.named(self.galvix, ABOUT_TITLE, "Version 1.1.0", role="label", timeout=NAME_DEADLINE)
+        self.named(self.galvix, ABOUT_TITLE, "Version 1.1.0", role=pyatspi.ROLE_LABEL, timeout=NAME_DEADLINE)
 
 
 class Closing(AboutTestCase):

@@ -2,6 +2,8 @@
 
 import unittest
 
+import pyatspi
+
 import layout
 from desktop import CALCULATOR_TITLE, MESSAGE_TITLE, Accessible, GalvixTestCase, wait_for
 
@@ -27,7 +29,7 @@ class CalculatorTestCase(GalvixTestCase):
 
     def press(self, button):
         Accessible.press(self.control_at(self.galvix, CALCULATOR_TITLE, *layout.calculator_rect(button),
-                                         role="push button"))
+                                         role=pyatspi.ROLE_PUSH_BUTTON))
 
 
 class Conversions(CalculatorTestCase):
@@ -91,8 +93,8 @@ class Names(CalculatorTestCase):
             expected[name] = caption
         found = self.controls(self.galvix, CALCULATOR_TITLE, table)
         self.assertEqual({name: node.name for name, node in found.items()}, expected)
-        self.assertEqual(Accessible.role(self.galvix.a11y_window(CALCULATOR_TITLE)), "frame",
-                         "a screen reader announces the calculator as a window")
+        self.assertRole(self.galvix.a11y_window(CALCULATOR_TITLE), pyatspi.ROLE_FRAME,
+                        "a screen reader announces the calculator as a window")
 
 
 if __name__ == "__main__":

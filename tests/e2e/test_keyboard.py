@@ -3,7 +3,7 @@
 import unittest
 
 import layout
-from desktop import CALCULATOR_TITLE, PLANNER_TITLE, Accessible, GalvixTestCase, pixels, wait_for
+from desktop import CALCULATOR_TITLE, PLANNER_TITLE, Accessible, GalvixTestCase, pixels, role_name, wait_for
 
 
 class KeyboardTestCase(GalvixTestCase):
@@ -18,7 +18,7 @@ class KeyboardTestCase(GalvixTestCase):
                 return False
             x, y, _, _ = self.desktop.wait_window(title).client()
             nx, ny, _, _ = Accessible.extents(node, self.desktop.atspi)
-            seen[:] = [(Accessible.role(node), node.name, (nx - x) * 15, (ny - y) * 15)]
+            seen[:] = [(role_name(Accessible.role(node)), node.name, (nx - x) * 15, (ny - y) * 15)]
             return abs(nx - x - pixels(rect[0])) <= 1 and abs(ny - y - pixels(rect[1])) <= 1
 
         try:

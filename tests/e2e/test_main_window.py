@@ -5,8 +5,10 @@ import os
 import re
 import unittest
 
+import pyatspi
+
 from desktop import (CALCULATOR_TITLE, MAIN_TITLE, NAME_DEADLINE, PLANNER_TITLE, TWIPS_PER_PIXEL,
-                     Accessible, GalvixTestCase, read_settings, wait_for, write_settings)
+                     Accessible, GalvixTestCase, read_settings, role_name, wait_for, write_settings)
 
 KEYS = ("MainLeft", "MainTop", "MainWidth", "MainHeight")
 FIRST_START_FRAME = (67, 67, 433, 433)  # 1000, 1000, 6500, 6500 twips
@@ -155,18 +157,23 @@ class StatusBar(MainWindowTestCase):
     def test_the_date_and_time_panels_are_named_with_what_they_show(self):
         self.start()
         frame = self.galvix.a11y_window(MAIN_TITLE)
+        self.desktop.looking_for = f"the status bar ({role_name(pyatspi.ROLE_STATUS_BAR)})"
         bar = wait_for(lambda: next((node for node in Accessible.walk(frame)
-                                     if Accessible.role(node) == "status bar"), None), "the status bar")
-        self.desktop.looking_for = "the status bar's Status, date and time panels"
+                                     if Accessible.role(node) == pyatspi.ROLE_STATUS_BAR), None),
+                       self.desktop.looking_for)
+        self.desktop.looking_for = f"the status bar's Status, date and time panels ({role_name(pyatspi.ROLE_LABEL)})"
+
+        def names_of_panels():
+            return [node.name for node in Accessible.walk(bar) if Accessible.role(node) == pyatspi.ROLE_LABEL]
 
         def panels():
-            names = [node.name for node in Accessible.walk(bar) if Accessible.role(node) == "label"]
+            names = names_of_panels()
             return names if len(names) == 3 and shows_date(names[1]) and shows_time(names[2]) else None
 
         try:
             wait_for(panels, self.desktop.looking_for, NAME_DEADLINE)
         except AssertionError:
-            names = [node.name for node in Accessible.walk(bar) if Accessible.role(node) == "label"]
+            names = names_of_panels()
             self.fail(f"the status bar's panels are named {names}, not Status, today's date and the time")
         names = panels()
         self.assertEqual(names[0], "Status")
