@@ -5,7 +5,9 @@ import unittest
 
 import pyatspi
 
-from desktop import ABOUT_TITLE, MAIN_TITLE, MESSAGE_TITLE, NAME_DEADLINE, GalvixTestCase, wait_for
+from case import GalvixTestCase
+from program import ABOUT_TITLE, MAIN_TITLE, MESSAGE_TITLE
+from waiting import NAME_DEADLINE, wait_for
 
 CREDITS = ("Galvix plans the galley's week of breakfasts, lunches and dinners, and converts the weights "
            "and liquid measures of the ship's stores. One of the Navorel aids for seafarers, written for "

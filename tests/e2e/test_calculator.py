@@ -5,7 +5,10 @@ import unittest
 import pyatspi
 
 import layout
-from desktop import CALCULATOR_TITLE, MESSAGE_TITLE, Accessible, GalvixTestCase, wait_for
+from atspi import Accessible
+from case import GalvixTestCase
+from program import CALCULATOR_TITLE, MESSAGE_TITLE
+from waiting import wait_for
 
 
 class CalculatorTestCase(GalvixTestCase):

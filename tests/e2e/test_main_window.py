@@ -1,14 +1,17 @@
 """The main window under a real window manager: where it opens, what it stores, how it ends."""
 
 import datetime
-import os
 import re
 import unittest
 
 import pyatspi
 
-from desktop import (CALCULATOR_TITLE, MAIN_TITLE, NAME_DEADLINE, PLANNER_TITLE, TWIPS_PER_PIXEL,
-                     Accessible, GalvixTestCase, read_settings, role_name, wait_for, write_settings)
+from atspi import Accessible, role_name
+from case import GalvixTestCase
+from layout import TWIPS_PER_PIXEL
+from program import CALCULATOR_TITLE, MAIN_TITLE, PLANNER_TITLE
+from settings import read_settings, write_settings
+from waiting import NAME_DEADLINE, wait_for
 
 KEYS = ("MainLeft", "MainTop", "MainWidth", "MainHeight")
 FIRST_START_FRAME = (67, 67, 433, 433)  # 1000, 1000, 6500, 6500 twips
@@ -32,10 +35,10 @@ class MainWindowTestCase(GalvixTestCase):
         self.assertEqual(self.galvix.wait_exit(), 0, "the program's exit status")
 
     def stored(self):
-        entries = read_settings(self.galvix.settings_file)
+        entries = read_settings(self.settings_file)
         values = {}
         for key in KEYS:
-            self.assertIn(key, entries, f"{key} is not stored in {self.galvix.settings_file}")
+            self.assertIn(key, entries, f"{key} is not stored in {self.settings_file}")
             values[key] = float(entries[key])
         return values
 
@@ -106,16 +109,15 @@ class Placement(MainWindowTestCase):
         self.assertFrame(self.opened, maximized, "the start after a maximized close")
 
     def test_a_minimized_close_saves_nothing(self):
-        write_settings(os.path.join(self.config_home, "Galvix", "Galvix.conf"),
+        write_settings(self.settings_file,
                        {"MainLeft": "1500", "MainTop": "1200", "MainWidth": "7000", "MainHeight": "6000"})
-        settings = os.path.join(self.config_home, "Galvix", "Galvix.conf")
-        with open(settings, "rb") as stored:
+        with open(self.settings_file, "rb") as stored:
             before = stored.read()
         window = self.start()
         self.desktop.run(["xdotool", "windowminimize", str(window.id)])
         wait_for(lambda: "_NET_WM_STATE_HIDDEN" in window.states(), "the window to be minimized")
         self.close(window)
-        with open(settings, "rb") as stored:
+        with open(self.settings_file, "rb") as stored:
             self.assertEqual(stored.read(), before, "a minimized close changed the stored placement")
 
 
@@ -133,7 +135,7 @@ BAD_VALUES = {
 
 class BadStoredValues(MainWindowTestCase):
     def check_mended(self, values):
-        write_settings(os.path.join(self.config_home, "Galvix", "Galvix.conf"), values)
+        write_settings(self.settings_file, values)
         window = self.start()
         self.assertFrame(self.opened, FIRST_START_FRAME, f"stored {values}")
         self.close(window)

@@ -5,7 +5,10 @@ import unittest
 import pyatspi
 
 import layout
-from desktop import MAIN_TITLE, NAME_DEADLINE, PLANNER_TITLE, Accessible, GalvixTestCase, wait_for
+from atspi import Accessible
+from case import GalvixTestCase
+from program import MAIN_TITLE, PLANNER_TITLE
+from waiting import NAME_DEADLINE, wait_for
 
 
 class PlannerTestCase(GalvixTestCase):
