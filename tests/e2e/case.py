@@ -2,6 +2,7 @@
 it, finders for its controls by what a user sees, and what the test saw when it fails."""
 
 import os
+import re
 import shutil
 import tempfile
 import unittest
@@ -18,6 +19,33 @@ from x11 import X11Desktop
 
 # Objects that hold a window's controls rather than being one.
 _CONTAINERS = (pyatspi.ROLE_FRAME, pyatspi.ROLE_DIALOG, pyatspi.ROLE_WINDOW, pyatspi.ROLE_FILLER)
+
+
+class _KeepingEvidence:
+    """The test's result, told first of every failure and error so that the test keeps what it saw.
+
+    unittest reports a failure as soon as it happens, before the cleanups end the desktop, so the
+    screen and the accessibility tree are still there to be kept; a failed subtest keeps its own."""
+
+    def __init__(self, result, keep):
+        self._result = result
+        self._keep = keep
+
+    def __getattr__(self, name):
+        return getattr(self._result, name)
+
+    def addFailure(self, test, err):  # noqa: N802
+        self._keep(test)
+        self._result.addFailure(test, err)
+
+    def addError(self, test, err):  # noqa: N802
+        self._keep(test)
+        self._result.addError(test, err)
+
+    def addSubTest(self, test, subtest, err):  # noqa: N802
+        if err is not None:
+            self._keep(subtest)
+        self._result.addSubTest(test, subtest, err)
 
 
 class GalvixTestCase(unittest.TestCase):
@@ -41,28 +69,23 @@ class GalvixTestCase(unittest.TestCase):
         self.programs.append(program)
         return program
 
-    # A failure is recorded while the desktop still stands: the screen, the accessibility tree and
-    # the logs of every process go next to the test's CTest output.
-    def _callSetUp(self):  # noqa: N802
-        try:
-            super()._callSetUp()
-        except BaseException:
-            self._keep_evidence()
-            raise
+    def run(self, result=None):
+        if result is None:
+            result = self.defaultTestResult()
+        super().run(_KeepingEvidence(result, self._keep_evidence))
+        return result
 
-    def _callTestMethod(self, method):  # noqa: N802
-        try:
-            super()._callTestMethod(method)
-        except BaseException:
-            self._keep_evidence()
-            raise
+    # --- what a failed test leaves behind -----------------------------------------------------------
 
-    def _keep_evidence(self):
+    def _keep_evidence(self, test):
+        """The screen, the accessibility tree, what was looked for, the windows, the logs of every
+        process and the settings file, in a folder of the failed test (or subtest) under
+        GALVIX_E2E_FAILURES."""
         root = os.environ.get("GALVIX_E2E_FAILURES")
         desktop = getattr(self, "desktop", None)
-        if not root or desktop is None or not desktop.display:
+        if not root or desktop is None or not desktop.running or not desktop.display:
             return
-        folder = os.path.join(root, self.id())
+        folder = os.path.join(root, re.sub(r"[^\w.=-]+", "_", test.id()).strip("_"))
         try:
             shutil.rmtree(folder, ignore_errors=True)
             os.makedirs(folder, exist_ok=True)
