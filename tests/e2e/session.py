@@ -157,9 +157,12 @@ class Session:
                            "string:org.a11y.Status", f"string:{flag}", "variant:boolean:true")
 
     def _start_window_manager(self):
-        self.spawn("openbox", ["openbox", "--sm-disable"])
-        wait_for(lambda: "window id" in self.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], check=False),
-                 "the openbox window manager")
+        # openbox announces itself on the root window before it manages the windows that map, and a
+        # program started in between is never framed; the command it runs once it has started is
+        # the sign that it is ready.
+        ready = os.path.join(self.scratch, "openbox-started")
+        self.spawn("openbox", ["openbox", "--sm-disable", "--startup", f"touch {ready}"])
+        wait_for(lambda: os.path.exists(ready), "the openbox window manager")
 
 
 def end_process(process, grace=5.0):
