@@ -1,6 +1,14 @@
 """Where each control of the planner and the calculator stands, in twips of the window's client
 area (Left, Top, Width, Height), and what it shows: the windows as a user sees them."""
 
+# The program lays its windows out in twips; the screen has 96 pixels to the inch.
+TWIPS_PER_PIXEL = 15
+
+
+def pixels(twips):
+    return twips / TWIPS_PER_PIXEL
+
+
 DAYS = ("Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday")
 
 # Per day: line-1 top, line-2 top, 24-hr label top, breakfast line-1 left and width.

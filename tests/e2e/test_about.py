@@ -3,7 +3,11 @@
 import os
 import unittest
 
-from desktop import ABOUT_TITLE, MAIN_TITLE, MESSAGE_TITLE, NAME_DEADLINE, GalvixTestCase, wait_for
+import pyatspi
+
+from case import GalvixTestCase
+from program import ABOUT_TITLE, MAIN_TITLE, MESSAGE_TITLE
+from waiting import NAME_DEADLINE, wait_for
 
 CREDITS = ("Galvix plans the galley's week of breakfasts, lunches and dinners, and converts the weights "
            "and liquid measures of the ship's stores. One of the Navorel aids for seafarers, written for "
@@ -29,7 +33,7 @@ class Reading(AboutTestCase):
                                                           "System Info...": (4260, 3075, 1452, 345)})
         self.assertEqual({what: node.name for what, node in found.items()},
                          {"title": "Galvix", "credits": CREDITS, "OK": "OK", "System Info...": "System Info..."})
-        self.named(self.galvix, ABOUT_TITLE, "Version 1.1.0", role="label", timeout=NAME_DEADLINE)
+        self.named(self.galvix, ABOUT_TITLE, "Version 1.1.0", role=pyatspi.ROLE_LABEL, timeout=NAME_DEADLINE)
 
 
 class Closing(AboutTestCase):

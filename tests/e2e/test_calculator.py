@@ -2,8 +2,13 @@
 
 import unittest
 
+import pyatspi
+
 import layout
-from desktop import CALCULATOR_TITLE, MESSAGE_TITLE, Accessible, GalvixTestCase, wait_for
+from atspi import Accessible
+from case import GalvixTestCase
+from program import CALCULATOR_TITLE, MESSAGE_TITLE
+from waiting import wait_for
 
 
 class CalculatorTestCase(GalvixTestCase):
@@ -27,7 +32,7 @@ class CalculatorTestCase(GalvixTestCase):
 
     def press(self, button):
         Accessible.press(self.control_at(self.galvix, CALCULATOR_TITLE, *layout.calculator_rect(button),
-                                         role="push button"))
+                                         role=pyatspi.ROLE_PUSH_BUTTON))
 
 
 class Conversions(CalculatorTestCase):
@@ -91,8 +96,8 @@ class Names(CalculatorTestCase):
             expected[name] = caption
         found = self.controls(self.galvix, CALCULATOR_TITLE, table)
         self.assertEqual({name: node.name for name, node in found.items()}, expected)
-        self.assertEqual(Accessible.role(self.galvix.a11y_window(CALCULATOR_TITLE)), "frame",
-                         "a screen reader announces the calculator as a window")
+        self.assertRole(self.galvix.a11y_window(CALCULATOR_TITLE), pyatspi.ROLE_FRAME,
+                        "a screen reader announces the calculator as a window")
 
 
 if __name__ == "__main__":

@@ -3,7 +3,10 @@
 import unittest
 
 import layout
-from desktop import CALCULATOR_TITLE, PLANNER_TITLE, Accessible, GalvixTestCase, pixels, wait_for
+from atspi import Accessible, role_name
+from case import GalvixTestCase
+from program import CALCULATOR_TITLE, PLANNER_TITLE
+from waiting import wait_for
 
 
 class KeyboardTestCase(GalvixTestCase):
@@ -16,10 +19,9 @@ class KeyboardTestCase(GalvixTestCase):
             node = self.focused(self.galvix, title)
             if node is None:
                 return False
-            x, y, _, _ = self.desktop.wait_window(title).client()
-            nx, ny, _, _ = Accessible.extents(node, self.desktop.atspi)
-            seen[:] = [(Accessible.role(node), node.name, (nx - x) * 15, (ny - y) * 15)]
-            return abs(nx - x - pixels(rect[0])) <= 1 and abs(ny - y - pixels(rect[1])) <= 1
+            left, top = self.position_of(self.galvix, title, node)
+            seen[:] = [(role_name(Accessible.role(node)), node.name, left, top)]
+            return abs(left - rect[0]) <= layout.TWIPS_PER_PIXEL and abs(top - rect[1]) <= layout.TWIPS_PER_PIXEL
 
         try:
             wait_for(there, self.desktop.looking_for)

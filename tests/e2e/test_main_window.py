@@ -8,8 +8,14 @@ import stat
 import unittest
 from unittest import mock
 
-from desktop import (CALCULATOR_TITLE, MAIN_TITLE, NAME_DEADLINE, PLANNER_TITLE, TWIPS_PER_PIXEL,
-                     Accessible, GalvixTestCase, read_settings, wait_for, write_settings)
+import pyatspi
+
+from atspi import Accessible, role_name
+from case import GalvixTestCase
+from layout import TWIPS_PER_PIXEL
+from program import CALCULATOR_TITLE, MAIN_TITLE, PLANNER_TITLE
+from settings import read_settings, write_settings
+from waiting import NAME_DEADLINE, wait_for
 
 KEYS = ("MainLeft", "MainTop", "MainWidth", "MainHeight")
 FIRST_START_FRAME = (67, 67, 433, 433)  # 1000, 1000, 6500, 6500 twips
@@ -33,10 +39,10 @@ class MainWindowTestCase(GalvixTestCase):
         self.assertEqual(self.galvix.wait_exit(), 0, "the program's exit status")
 
     def stored(self):
-        entries = read_settings(self.galvix.settings_file)
+        entries = read_settings(self.settings_file)
         values = {}
         for key in KEYS:
-            self.assertIn(key, entries, f"{key} is not stored in {self.galvix.settings_file}")
+            self.assertIn(key, entries, f"{key} is not stored in {self.settings_file}")
             values[key] = float(entries[key])
         return values
 
@@ -111,16 +117,15 @@ class Placement(MainWindowTestCase):
         self.assertFrame(self.opened, maximized, "the start after a maximized close")
 
     def test_a_minimized_close_saves_nothing(self):
-        write_settings(os.path.join(self.config_home, "Galvix", "Galvix.conf"),
+        write_settings(self.settings_file,
                        {"MainLeft": "1500", "MainTop": "1200", "MainWidth": "7000", "MainHeight": "6000"})
-        settings = os.path.join(self.config_home, "Galvix", "Galvix.conf")
-        with open(settings, "rb") as stored:
+        with open(self.settings_file, "rb") as stored:
             before = stored.read()
         window = self.start()
         self.desktop.run(["xdotool", "windowminimize", str(window.id)])
         wait_for(lambda: "_NET_WM_STATE_HIDDEN" in window.states(), "the window to be minimized")
         self.close(window)
-        with open(settings, "rb") as stored:
+        with open(self.settings_file, "rb") as stored:
             self.assertEqual(stored.read(), before, "a minimized close changed the stored placement")
 
 
@@ -138,7 +143,7 @@ BAD_VALUES = {
 
 class BadStoredValues(MainWindowTestCase):
     def check_mended(self, values):
-        write_settings(os.path.join(self.config_home, "Galvix", "Galvix.conf"), values)
+        write_settings(self.settings_file, values)
         window = self.start()
         self.assertFrame(self.opened, FIRST_START_FRAME, f"stored {values}")
         self.close(window)
@@ -156,7 +161,6 @@ class Ending(MainWindowTestCase):
         self.open_from_menu(self.galvix, "g", "Unit Calculator", "u", CALCULATOR_TITLE)
         self.close(window)
         self.assertEqual([title for _, pid, title in self.desktop.windows() if pid == self.galvix.process.pid], [])
-
 
     def test_each_ending_signal_closes_it_as_a_close_does_and_a_second_one_changes_nothing(self):
         for step, number in enumerate((signal.SIGTERM, signal.SIGHUP, signal.SIGINT)):
@@ -197,7 +201,7 @@ exit $status
 
 class UnwritableSettings(MainWindowTestCase):
     def check_unwritable(self, setup, reason, opened):
-        settings = os.path.join(self.config_home, "Galvix", "Galvix.conf")
+        settings = self.settings_file
         write_settings(settings, STORED)
         with open(settings, "rb") as before:
             kept = before.read()
@@ -233,18 +237,23 @@ class StatusBar(MainWindowTestCase):
     def test_the_date_and_time_panels_are_named_with_what_they_show(self):
         self.start()
         frame = self.galvix.a11y_window(MAIN_TITLE)
+        self.desktop.looking_for = f"the status bar ({role_name(pyatspi.ROLE_STATUS_BAR)})"
         bar = wait_for(lambda: next((node for node in Accessible.walk(frame)
-                                     if Accessible.role(node) == "status bar"), None), "the status bar")
-        self.desktop.looking_for = "the status bar's Status, date and time panels"
+                                     if Accessible.role(node) == pyatspi.ROLE_STATUS_BAR), None),
+                       self.desktop.looking_for)
+        self.desktop.looking_for = f"the status bar's Status, date and time panels ({role_name(pyatspi.ROLE_LABEL)})"
+
+        def names_of_panels():
+            return [node.name for node in Accessible.walk(bar) if Accessible.role(node) == pyatspi.ROLE_LABEL]
 
         def panels():
-            names = [node.name for node in Accessible.walk(bar) if Accessible.role(node) == "label"]
+            names = names_of_panels()
             return names if len(names) == 3 and shows_date(names[1]) and shows_time(names[2]) else None
 
         try:
             wait_for(panels, self.desktop.looking_for, NAME_DEADLINE)
         except AssertionError:
-            names = [node.name for node in Accessible.walk(bar) if Accessible.role(node) == "label"]
+            names = names_of_panels()
             self.fail(f"the status bar's panels are named {names}, not Status, today's date and the time")
         names = panels()
         self.assertEqual(names[0], "Status")

@@ -2,8 +2,13 @@
 
 import unittest
 
+import pyatspi
+
 import layout
-from desktop import MAIN_TITLE, NAME_DEADLINE, PLANNER_TITLE, Accessible, GalvixTestCase, wait_for
+from atspi import Accessible
+from case import GalvixTestCase
+from program import MAIN_TITLE, PLANNER_TITLE
+from waiting import NAME_DEADLINE, wait_for
 
 
 class PlannerTestCase(GalvixTestCase):
@@ -14,8 +19,8 @@ class PlannerTestCase(GalvixTestCase):
         return self.open_from_menu(self.galvix, "g", "Weekly Menu", "w", PLANNER_TITLE)
 
     def press(self, caption):
-        button = self.control_at(self.galvix, PLANNER_TITLE, *layout.PLANNER_BUTTONS[caption], role="push button")
-        Accessible.press(button)
+        Accessible.press(self.control_at(self.galvix, PLANNER_TITLE, *layout.PLANNER_BUTTONS[caption],
+                                         role=pyatspi.ROLE_PUSH_BUTTON))
 
     def cells(self, names=None):
         table = {name: layout.PLANNER_CELLS[name] for name in (names or layout.PLANNER_CELLS)}
@@ -25,7 +30,7 @@ class PlannerTestCase(GalvixTestCase):
         self.wait_texts(self.galvix, PLANNER_TITLE, layout.PLANNER_CELLS, expected, "cells")
 
     def hour_label_names(self):
-        labels = self.controls(self.galvix, PLANNER_TITLE, layout.HOUR_LABELS, role="label")
+        labels = self.controls(self.galvix, PLANNER_TITLE, layout.HOUR_LABELS, role=pyatspi.ROLE_LABEL)
         return {day: node.name for day, node in labels.items()}
 
     def wait_hour_labels(self, name):
@@ -126,8 +131,8 @@ class Names(PlannerTestCase):
         table.update(layout.PLANNER_BUTTONS)
         found = self.controls(self.galvix, PLANNER_TITLE, table)
         self.assertEqual({name: node.name for name, node in found.items()}, expected)
-        self.assertEqual(Accessible.role(self.galvix.a11y_window(PLANNER_TITLE)), "frame",
-                         "a screen reader announces the planner as a window")
+        self.assertRole(self.galvix.a11y_window(PLANNER_TITLE), pyatspi.ROLE_FRAME,
+                        "a screen reader announces the planner as a window")
 
 
 class CopyWeek(PlannerTestCase):

@@ -4,8 +4,13 @@ theme, as a GNOME desktop does."""
 import os
 import unittest
 
+import pyatspi
+
 import layout
-from desktop import PLANNER_TITLE, Accessible, GalvixTestCase, wait_for
+from atspi import Accessible
+from case import GalvixTestCase
+from program import PLANNER_TITLE
+from waiting import wait_for
 
 # GTK would put the program on the accessibility bus a second time, as a GTK application of its
 # own, beside the Qt bridge that the suite reads.
@@ -20,7 +25,7 @@ class DarkTheme(GalvixTestCase):
 
         def press(caption):
             Accessible.press(self.control_at(galvix, PLANNER_TITLE, *layout.PLANNER_BUTTONS[caption],
-                                             role="push button"))
+                                             role=pyatspi.ROLE_PUSH_BUTTON))
 
         press(layout.BREAKFAST)
         self.wait_texts(galvix, PLANNER_TITLE, layout.PLANNER_CELLS, layout.FIRST_BREAKFAST, "breakfast cells")

@@ -1,0 +1,33 @@
+"""The program's settings file, as the suite seeds it before a start and reads it after a close."""
+
+import os
+
+
+def settings_file(config_home):
+    """Where the program keeps its settings under a settings folder (its XDG_CONFIG_HOME)."""
+    return os.path.join(config_home, "Galvix", "Galvix.conf")
+
+
+def read_settings(path):
+    """The [Settings] entries of the stored file, as their texts."""
+    if not os.path.exists(path):
+        return {}
+    entries = {}
+    section = None
+    with open(path, encoding="utf-8") as stored:
+        for line in stored:
+            line = line.strip()
+            if line.startswith("[") and line.endswith("]"):
+                section = line[1:-1]
+            elif "=" in line and section == "Settings":
+                key, value = line.split("=", 1)
+                entries[key.strip()] = value.strip().strip('"')
+    return entries
+
+
+def write_settings(path, entries):
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, "w", encoding="utf-8") as stored:
+        stored.write("[Settings]\n")
+        for key, value in entries.items():
+            stored.write(f"{key}={value}\n")
