@@ -8,10 +8,10 @@
 
 #include "about/desktop_registry.h"
 #include "about/system_info.h"
-#include "fakes.h"
-#include "modal.h"
 #include "platform/qt_file_system.h"
 #include "platform/qt_program_starter.h"
+#include "support/event_loop.h"
+#include "support/platform_fakes.h"
 
 namespace galvix::about {
 namespace {

@@ -14,11 +14,11 @@
 #include "about/frmAbout.h"
 #include "about/version.h"
 #include "app/frmMain.h"
-#include "fakes.h"
-#include "modal.h"
-#include "support/accessibility.h"
-#include "toolkit/loaded_windows.h"
 #include "platform/memory_settings_store.h"
+#include "support/accessibility.h"
+#include "support/event_loop.h"
+#include "support/platform_fakes.h"
+#include "toolkit/loaded_windows.h"
 #include "toolkit/surface.h"
 
 namespace galvix::about {

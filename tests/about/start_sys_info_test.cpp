@@ -4,7 +4,7 @@
 
 #include "about/system_info.h"
 #include "about/version_text.h"
-#include "fakes.h"
+#include "support/platform_fakes.h"
 
 namespace galvix::about {
 namespace {

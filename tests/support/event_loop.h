@@ -10,7 +10,7 @@
 #include <functional>
 #include <utility>
 
-namespace galvix::about::testing {
+namespace galvix::testing {
 
 // Runs `action` with the first modal window that appears on top of `below` (or on top of nothing),
 // or with nullptr after a generous wait, so that a test whose window never appears fails instead
@@ -39,4 +39,4 @@ inline bool waitUntil(const std::function<bool()>& done)
     return done();
 }
 
-} // namespace galvix::about::testing
+} // namespace galvix::testing

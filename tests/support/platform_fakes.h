@@ -16,7 +16,7 @@
 #include "platform/program_starter.h"
 #include "platform/registry.h"
 
-namespace galvix::about::testing {
+namespace galvix::testing {
 
 struct FakeValue {
     std::uint32_t type = platform::regtype::Text;
@@ -150,4 +150,4 @@ public:
     std::vector<std::string> shown;
 };
 
-} // namespace galvix::about::testing
+} // namespace galvix::testing
