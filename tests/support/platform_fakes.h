@@ -144,6 +144,7 @@ public:
     std::vector<std::string> requested; // every path asked for, started or not
 };
 
+// Records each message instead of showing it.
 class FakeMessageBox final : public platform::MessageBox {
 public:
     void show(std::string_view text) override { shown.emplace_back(text); }
