@@ -4,10 +4,10 @@
 #include <QPushButton>
 
 #include <array>
+#include <string>
 
 #include "about/desktop_registry.h"
 #include "about/version.h"
-#include "about/version_text.h"
 #include "platform/qt_file_system.h"
 #include "platform/qt_message_box.h"
 #include "platform/qt_program_starter.h"
@@ -101,7 +101,7 @@ frmAbout::frmAbout(const SysInfoServices& services, QWidget* owner)
 void frmAbout::Form_Load()
 {
     auto& surface = static_cast<AboutSurface&>(*m_surface);
-    surface.setControlText("lblVersion", versionText());
+    surface.setControlText("lblVersion", std::string("Version ") + ApplicationVersion);
     surface.setControlText("lblTitle", ApplicationTitle);
 }
 

@@ -27,10 +27,7 @@ void configureApplication(QApplication& application, IconTiming iconTiming)
 {
     QApplication::setApplicationName(QString::fromLatin1(about::ApplicationTitle));
     QApplication::setOrganizationName(QString::fromLatin1(about::ApplicationTitle));
-    QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
-                                            .arg(about::VersionMajor)
-                                            .arg(about::VersionMinor)
-                                            .arg(about::VersionRevision));
+    QApplication::setApplicationVersion(QString::fromLatin1(about::ApplicationVersion));
     // The desktop matches the windows to the installed entry by this name, and shows its icon.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(DesktopId));
     // Decoding the two PNGs and handing them to the window system is a tenth of the work of

@@ -13,8 +13,7 @@ constexpr std::string_view Usage = "Usage: galvix [--help | --version]\n";
 
 std::string versionLine()
 {
-    return std::string(about::ApplicationTitle) + ' ' + std::to_string(about::VersionMajor) + '.'
-           + std::to_string(about::VersionMinor) + '.' + std::to_string(about::VersionRevision) + '\n';
+    return std::string(about::ApplicationTitle) + ' ' + about::ApplicationVersion + '\n';
 }
 
 CommandLineOutcome exitWith(std::string output) { return {false, std::move(output), {}, 0}; }
