@@ -8,7 +8,6 @@
 
 #include <algorithm>
 
-#include "toolkit/frame_box.h"
 #include "toolkit/system_colours.h"
 #include "toolkit/twips.h"
 
@@ -98,7 +97,7 @@ QWidget* Surface::createControl(const ControlSpec& control)
         break;
     }
     case ControlKind::Frame: {
-        auto* frame = new FrameBox(toQString(control.caption), this);
+        auto* frame = new QGroupBox(toQString(control.caption), this);
         frame->setFocusPolicy(Qt::NoFocus);
         applyColours(frame, control, QPalette::WindowText, QPalette::Window);
         widget = frame;
