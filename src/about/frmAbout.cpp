@@ -7,7 +7,7 @@
 #include <string>
 
 #include "about/desktop_registry.h"
-#include "about/version.h"
+#include "platform/application_info.h"
 #include "platform/qt_file_system.h"
 #include "platform/qt_message_box.h"
 #include "platform/qt_program_starter.h"
@@ -101,8 +101,8 @@ frmAbout::frmAbout(const SysInfoServices& services, QWidget* owner)
 void frmAbout::Form_Load()
 {
     auto& surface = static_cast<AboutSurface&>(*m_surface);
-    surface.setControlText("lblVersion", std::string("Version ") + ApplicationVersion);
-    surface.setControlText("lblTitle", ApplicationTitle);
+    surface.setControlText("lblVersion", std::string("Version ") + platform::ApplicationVersion);
+    surface.setControlText("lblTitle", platform::ApplicationTitle);
 }
 
 void frmAbout::cmdOK_Click() { toolkit::LoadedWindows::unload(this); }

@@ -6,8 +6,8 @@
 #include <QStyleFactory>
 #include <QTimer>
 
-#include "about/version.h"
 #include "app/desktop_id.h"
+#include "platform/application_info.h"
 
 namespace galvix::app {
 
@@ -25,9 +25,9 @@ void installWindowIcon()
 
 void configureApplication(QApplication& application, IconTiming iconTiming)
 {
-    QApplication::setApplicationName(QString::fromLatin1(about::ApplicationTitle));
-    QApplication::setOrganizationName(QString::fromLatin1(about::ApplicationTitle));
-    QApplication::setApplicationVersion(QString::fromLatin1(about::ApplicationVersion));
+    QApplication::setApplicationName(QString::fromLatin1(platform::ApplicationTitle));
+    QApplication::setOrganizationName(QString::fromLatin1(platform::ApplicationTitle));
+    QApplication::setApplicationVersion(QString::fromLatin1(platform::ApplicationVersion));
     // The desktop matches the windows to the installed entry by this name, and shows its icon.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(DesktopId));
     // Decoding the two PNGs and handing them to the window system is a tenth of the work of

@@ -12,8 +12,8 @@
 #include <map>
 
 #include "about/frmAbout.h"
-#include "about/version.h"
 #include "app/frmMain.h"
+#include "platform/application_info.h"
 #include "platform/memory_settings_store.h"
 #include "support/accessibility.h"
 #include "support/event_loop.h"
@@ -209,7 +209,7 @@ TEST_F(AboutFromMainWindow, FillsTheLabelsAgainOnEveryShowing)
         about->close();
     });
     openAbout([](frmAbout* about) {
-        EXPECT_EQ(label(about, "lblTitle")->text(), QString::fromLatin1(ApplicationTitle));
+        EXPECT_EQ(label(about, "lblTitle")->text(), QString::fromLatin1(platform::ApplicationTitle));
         EXPECT_EQ(label(about, "lblVersion")->text(), "Version 1.1.0");
         about->close();
     });

@@ -16,7 +16,7 @@ function(write_clean_tree root)
   file(WRITE "${root}/platform/qt_registry.cpp"
        "#include <QSettings>\n#include \"platform/registry.h\"\n#include \"toolkit/twips.h\"\n")
   file(WRITE "${root}/about/system_info.h" "#pragma once\n#include <string>\n#include \"platform/registry.h\"\n")
-  file(WRITE "${root}/about/system_info.cpp" "#include \"about/system_info.h\"\n#include \"about/version.h\"\n")
+  file(WRITE "${root}/about/system_info.cpp" "#include \"about/system_info.h\"\n#include \"platform/application_info.h\"\n")
   file(WRITE "${root}/about/frmAbout.cpp"
        "#include <QDialog>\n#include \"about/system_info.h\"\n#include \"toolkit/surface.h\"\n")
   file(WRITE "${root}/weekly_menu/generators.cpp" "#include <vector>\n// #include <QString> is not needed here\n")
