@@ -6,7 +6,7 @@
 #include <array>
 #include <string>
 
-#include "about/desktop_registry.h"
+#include "about/sys_info_registry.h"
 #include "platform/application_info.h"
 #include "platform/qt_file_system.h"
 #include "platform/qt_message_box.h"
@@ -52,9 +52,9 @@ using AboutSurface = toolkit::FormSurface<AboutForm>;
 
 } // namespace
 
-const SysInfoServices& desktopSysInfoServices()
+const SysInfoServices& programSysInfoServices()
 {
-    static DesktopRegistry registry;
+    static SysInfoRegistry registry;
     static const platform::QtFileSystem files;
     static platform::QtProgramStarter programs;
     static const SysInfoServices services{registry, files, programs};
@@ -62,7 +62,7 @@ const SysInfoServices& desktopSysInfoServices()
 }
 
 frmAbout::frmAbout(QWidget* owner)
-    : frmAbout(desktopSysInfoServices(), owner)
+    : frmAbout(programSysInfoServices(), owner)
 {
 }
 

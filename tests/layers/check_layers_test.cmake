@@ -53,7 +53,7 @@ endif()
 # check must say about it.
 set(Cases
   "toolkit includes a feature|toolkit/surface.cpp|#include \"weekly_menu/generators.h\"|the toolkit may not include a feature"
-  "platform includes a feature|platform/desktop_registry.cpp|#include \"about/system_info.h\"|the platform may not include a feature"
+  "platform includes a feature|platform/sys_info_registry.cpp|#include \"about/system_info.h\"|the platform may not include a feature"
   "platform includes the application|platform/qt_registry.h|  #  include \"app/frmMain.h\"|the platform may not include a feature"
   "a feature includes another|weekly_menu/frmWeeklyMenu.cpp|#include \"unit_calculator/number_text.h\"|a feature may not include another"
   "a feature includes the application|about/frmAbout.h|#include \"app/frmMain.h\"|a feature may not include another"
