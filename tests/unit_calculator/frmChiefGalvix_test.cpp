@@ -25,6 +25,7 @@
 #include "support/memory_settings.h"
 #include "support/platform_fakes.h"
 #include "support/tab_order.h"
+#include "support/window_texts.h"
 #include "toolkit/form_handle.h"
 #include "unit_calculator/frmChiefGalvix.h"
 
@@ -50,10 +51,7 @@ protected:
         }
     }
 
-    void click(const char* button)
-    {
-        QTest::mouseClick(m_window.findChild<QPushButton*>(QString::fromLatin1(button)), Qt::LeftButton);
-    }
+    void click(const char* button) { testing::click(m_window, button); }
 
     // The texts of the named fields, for comparing with what a click should have left.
     Fields texts(const Fields& names)
@@ -284,7 +282,7 @@ TEST(CalculatorWindowLifetime, ShowsTheErrorInAMessageBoxTitledGalvix)
         text = box->text();
         box->button(QMessageBox::Ok)->click();
     });
-    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("Command8")), Qt::LeftButton);
+    testing::click(window, "Command8");
     EXPECT_EQ(title, QStringLiteral("Galvix"));
     EXPECT_TRUE(text.contains(QStringLiteral("Overflow"))) << text.toStdString();
     EXPECT_TRUE(window.findChild<QLineEdit*>(QStringLiteral("Text23"))->text().isEmpty());

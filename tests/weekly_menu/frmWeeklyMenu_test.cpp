@@ -25,15 +25,12 @@ namespace {
 using testing::ScriptedSource;
 using testing::valueForK;
 
+using testing::click;
 using testing::snapshot;
 
 QString text(const QWidget& window, const char* name) { return window.findChild<QLineEdit*>(name)->text(); }
 QString caption(const QWidget& window, const char* name) { return window.findChild<QLabel*>(name)->text(); }
 
-void click(const QWidget& window, const char* button)
-{
-    QTest::mouseClick(window.findChild<QPushButton*>(button), Qt::LeftButton);
-}
 
 class PlannerWindow : public ::testing::Test {
 protected:
