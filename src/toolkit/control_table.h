@@ -96,15 +96,15 @@ void noControlOfThisNameAndKindInTheWindowTable(std::string_view name);
 template <const FormSpec& Form, ControlKind... Kinds>
 class ControlName {
 public:
-    consteval ControlName(const char* name) // NOLINT(google-explicit-constructor): written as a literal
+    // Not explicit: a window writes its names as plain literals, button("Command1").
+    consteval ControlName(const char* name)
         : m_name(name)
     {
         if (!hasControl<Kinds...>(Form, m_name))
             noControlOfThisNameAndKindInTheWindowTable(m_name);
     }
 
-    [[nodiscard]] constexpr std::string_view view() const { return m_name; }
-    constexpr operator std::string_view() const { return m_name; } // NOLINT(google-explicit-constructor)
+    constexpr operator std::string_view() const { return m_name; }
 
 private:
     std::string_view m_name;
