@@ -1,10 +1,11 @@
 # Checks that the includes of a source tree keep its layers one way:
-#   cmake -DSOURCE_DIR=<folder holding the subsystem folders> -P check_layers.cmake
+#   cmake -DSOURCE_DIR=<folder holding the subsystem folders> "-DCORE_SOURCES=<file>|<file>..." -P check_layers.cmake
 #
 # - the toolkit and the platform are the ground floor: they include no feature folder;
 # - a feature includes no other feature; only the application, which opens the windows, includes
 #   the features (and no feature includes the application);
-# - a file of galvix_core (listed for it in a folder's CMakeLists.txt) includes no Qt header and
+# - a file of galvix_core (CORE_SOURCES: its sources, absolute or from SOURCE_DIR, separated by
+#   "|") includes no Qt header and
 #   no file of ours that is not in galvix_core, so the core builds with the standard library alone.
 #
 # Every include that breaks a rule is printed as "<file>: includes <include>: <rule>", and the
@@ -17,28 +18,19 @@ set(ApplicationFolder app)
 if(NOT SOURCE_DIR OR NOT IS_DIRECTORY "${SOURCE_DIR}")
   message(FATAL_ERROR "check_layers: SOURCE_DIR must name the source folder")
 endif()
+if(NOT CORE_SOURCES)
+  message(FATAL_ERROR "check_layers: CORE_SOURCES must list the files of galvix_core")
+endif()
 get_filename_component(SOURCE_DIR "${SOURCE_DIR}" ABSOLUTE)
 get_filename_component(ShownRoot "${SOURCE_DIR}" NAME)
 
-# The files each folder's CMakeLists.txt adds to galvix_core, as "<folder>/<file>".
+# The files of galvix_core, as "<folder>/<file>", from the list CMake holds for the target.
 set(CoreFiles)
-file(GLOB ListFiles "${SOURCE_DIR}/*/CMakeLists.txt")
-foreach(list_file IN LISTS ListFiles)
-  get_filename_component(folder "${list_file}" DIRECTORY)
-  get_filename_component(folder "${folder}" NAME)
-  file(READ "${list_file}" text)
-  string(REGEX MATCHALL "target_sources[ \t\r\n]*\\([ \t\r\n]*galvix_core[ \t\r\n][^)]*\\)" calls "${text}")
-  foreach(call IN LISTS calls)
-    string(REGEX REPLACE "^target_sources[ \t\r\n]*\\([ \t\r\n]*galvix_core" "" call "${call}")
-    string(REGEX REPLACE "\\)$" "" call "${call}")
-    string(REGEX REPLACE "[ \t\r\n]+" ";" words "${call}")
-    foreach(word IN LISTS words)
-      if(word STREQUAL "" OR word MATCHES "^(PRIVATE|PUBLIC|INTERFACE)$")
-        continue()
-      endif()
-      list(APPEND CoreFiles "${folder}/${word}")
-    endforeach()
-  endforeach()
+string(REPLACE "|" ";" CoreSources "${CORE_SOURCES}")
+foreach(path IN LISTS CoreSources)
+  cmake_path(ABSOLUTE_PATH path BASE_DIRECTORY "${SOURCE_DIR}" NORMALIZE)
+  cmake_path(RELATIVE_PATH path BASE_DIRECTORY "${SOURCE_DIR}")
+  list(APPEND CoreFiles "${path}")
 endforeach()
 
 # The Qt headers: <QWidget>, <QtCore/QString>, <qstring.h>; not <queue>.

@@ -7,23 +7,16 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QLineEdit>
 #include <QPixmap>
 #include <QWidget>
 
 #include <cstdio>
-#include <string>
 
-#include "about/frmAbout.h"
 #include "app/application.h"
-#include "app/frmMain.h"
-#include "platform/memory_settings_store.h"
-#include "support/theme_palettes.h"
-#include "unit_calculator/frmChiefGalvix.h"
-#include "weekly_menu/frmWeeklyMenu.h"
+#include "theme_palettes.h"
+#include "window_states.h"
 
 namespace {
-
 
 bool save(QWidget& window, const QDir& folder, const QString& name)
 {
@@ -54,7 +47,7 @@ int main(int argc, char** argv)
     if (arguments.size() > 2) {
         const QString wanted = arguments.at(2);
         bool found = false;
-        for (const galvix::testing::ThemePalette& theme : galvix::testing::themePalettes()) {
+        for (const galvix::tools::ThemePalette& theme : galvix::tools::themePalettes()) {
             if (wanted == QLatin1String(theme.name)) {
                 QApplication::setPalette(theme.palette);
                 found = true;
@@ -67,38 +60,10 @@ int main(int argc, char** argv)
     }
 
     bool ok = true;
-    galvix::platform::MemorySettingsStore settings; // never the user's own
-    galvix::weekly_menu::Mt19937Source source;
-    galvix::app::frmMain mainWindow(settings, source);
-    mainWindow.Form_Load();
-    ok &= save(mainWindow, folder, QStringLiteral("main-window"));
-
-    galvix::weekly_menu::frmWeeklyMenu planner(source);
-    ok &= save(planner, folder, QStringLiteral("weekly-menu-empty"));
-    planner.Command1_Click();
-    ok &= save(planner, folder, QStringLiteral("weekly-menu-breakfast"));
-    planner.Command3_Click();
-    ok &= save(planner, folder, QStringLiteral("weekly-menu-meat-soup-vegetable"));
-    planner.Command2_Click();
-    ok &= save(planner, folder, QStringLiteral("weekly-menu-full-week"));
-
-    galvix::unit_calculator::frmChiefGalvix calculator;
-    ok &= save(calculator, folder, QStringLiteral("unit-calculator-empty"));
-    const auto type = [&calculator](const char* field, const char* text) {
-        calculator.findChild<QLineEdit*>(QString::fromLatin1(field))->setText(QString::fromLatin1(text));
-    };
-    type("Text1", "250");
-    type("Text4", "12.5");
-    for (const char* field : {"Text7", "Text17", "Text11", "Text13", "Text15", "Text9", "Text19"})
-        type(field, "10");
-    type("Text21", "1");
-    type("Text22", "3");
-    calculator.Command2_Click();
-    calculator.Command4_Click();
-    calculator.Command8_Click();
-    ok &= save(calculator, folder, QStringLiteral("unit-calculator"));
-
-    galvix::about::frmAbout about(&mainWindow);
-    ok &= save(about, folder, QStringLiteral("about"));
+    for (const galvix::tools::WindowState& state : galvix::tools::windowStates()) {
+        galvix::tools::WindowServices services;
+        const auto window = state.open(services);
+        ok &= save(*window, folder, QString::fromLatin1(state.name));
+    }
     return ok ? 0 : 1;
 }

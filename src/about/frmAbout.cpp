@@ -4,10 +4,10 @@
 #include <QPushButton>
 
 #include <array>
+#include <string>
 
-#include "about/desktop_registry.h"
-#include "about/version.h"
-#include "about/version_text.h"
+#include "about/sys_info_registry.h"
+#include "platform/application_info.h"
 #include "platform/qt_file_system.h"
 #include "platform/qt_message_box.h"
 #include "platform/qt_program_starter.h"
@@ -48,11 +48,13 @@ constexpr std::array<LineSpec, 1> AboutLines{{
 
 constexpr toolkit::FormSpec AboutForm{"About Galvix", 5865, 3630, AboutControls, AboutLines};
 
+using AboutSurface = toolkit::FormSurface<AboutForm>;
+
 } // namespace
 
-const SysInfoServices& desktopSysInfoServices()
+const SysInfoServices& programSysInfoServices()
 {
-    static DesktopRegistry registry;
+    static SysInfoRegistry registry;
     static const platform::QtFileSystem files;
     static platform::QtProgramStarter programs;
     static const SysInfoServices services{registry, files, programs};
@@ -60,7 +62,7 @@ const SysInfoServices& desktopSysInfoServices()
 }
 
 frmAbout::frmAbout(QWidget* owner)
-    : frmAbout(desktopSysInfoServices(), owner)
+    : frmAbout(programSysInfoServices(), owner)
 {
 }
 
@@ -72,11 +74,12 @@ frmAbout::frmAbout(const SysInfoServices& services, QWidget* owner)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(toolkit::toQString(AboutForm.caption));
-    m_surface = new toolkit::Surface(AboutForm, this);
-    setFixedSize(m_surface->size());
+    auto* surface = new AboutSurface(this);
+    m_surface = surface;
+    setFixedSize(surface->size());
 
     // The program's name stands out as the box's heading.
-    QLabel* title = m_surface->label("lblTitle");
+    QLabel* title = surface->label("lblTitle");
     QFont heading = title->font();
     heading.setPixelSize(20);
     heading.setBold(true);
@@ -84,8 +87,8 @@ frmAbout::frmAbout(const SysInfoServices& services, QWidget* owner)
 
     // OK is the default button and, through the dialog, Esc closes the box like OK. As in any
     // dialog, Enter presses whichever button has the focus.
-    QPushButton* ok = m_surface->button("cmdOK");
-    QPushButton* sysInfo = m_surface->button("cmdSysInfo");
+    QPushButton* ok = surface->button("cmdOK");
+    QPushButton* sysInfo = surface->button("cmdSysInfo");
     ok->setAutoDefault(true);
     sysInfo->setAutoDefault(true);
     ok->setDefault(true);
@@ -97,8 +100,9 @@ frmAbout::frmAbout(const SysInfoServices& services, QWidget* owner)
 
 void frmAbout::Form_Load()
 {
-    m_surface->label("lblVersion")->setText(QString::fromStdString(versionText()));
-    m_surface->label("lblTitle")->setText(QString::fromLatin1(ApplicationTitle));
+    auto& surface = static_cast<AboutSurface&>(*m_surface);
+    surface.setControlText("lblVersion", std::string("Version ") + platform::ApplicationVersion);
+    surface.setControlText("lblTitle", platform::ApplicationTitle);
 }
 
 void frmAbout::cmdOK_Click() { toolkit::LoadedWindows::unload(this); }

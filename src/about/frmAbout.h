@@ -17,7 +17,7 @@ class frmAbout : public QDialog {
     Q_OBJECT
 
 public:
-    // Uses this desktop's registry stand-in, file test and program start.
+    // Uses this system's registry stand-in, file test and program start.
     explicit frmAbout(QWidget* owner);
     frmAbout(const SysInfoServices& services, QWidget* owner);
 
@@ -30,7 +30,7 @@ private:
     toolkit::Surface* m_surface = nullptr;
 };
 
-// The desktop back-ends StartSysInfo runs against in the program; they live as long as it does.
-[[nodiscard]] const SysInfoServices& desktopSysInfoServices();
+// The back-ends StartSysInfo runs against in the program; they live as long as it does.
+[[nodiscard]] const SysInfoServices& programSysInfoServices();
 
 } // namespace galvix::about

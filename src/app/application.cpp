@@ -6,8 +6,8 @@
 #include <QStyleFactory>
 #include <QTimer>
 
-#include "about/version.h"
 #include "app/desktop_id.h"
+#include "platform/application_info.h"
 
 namespace galvix::app {
 
@@ -26,12 +26,9 @@ void installWindowIcon()
 
 void configureApplication(QApplication& application, IconTiming iconTiming)
 {
-    QApplication::setApplicationName(QString::fromLatin1(about::ApplicationTitle));
-    QApplication::setOrganizationName(QString::fromLatin1(about::ApplicationTitle));
-    QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
-                                            .arg(about::VersionMajor)
-                                            .arg(about::VersionMinor)
-                                            .arg(about::VersionRevision));
+    QApplication::setApplicationName(QString::fromLatin1(platform::ApplicationTitle));
+    QApplication::setOrganizationName(QString::fromLatin1(platform::ApplicationTitle));
+    QApplication::setApplicationVersion(QString::fromLatin1(platform::ApplicationVersion));
     // The desktop matches the windows to the installed entry by this name, and shows its icon.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(DesktopId));
     // Decoding the icon and handing it to the window system can wait until the main window is

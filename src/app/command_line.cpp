@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "about/version.h"
+#include "platform/application_info.h"
 
 namespace galvix::app {
 
@@ -13,8 +13,7 @@ constexpr std::string_view Usage = "Usage: galvix [--help | --version]\n";
 
 std::string versionLine()
 {
-    return std::string(about::ApplicationTitle) + ' ' + std::to_string(about::VersionMajor) + '.'
-           + std::to_string(about::VersionMinor) + '.' + std::to_string(about::VersionRevision) + '\n';
+    return std::string(platform::ApplicationTitle) + ' ' + platform::ApplicationVersion + '\n';
 }
 
 CommandLineOutcome exitWith(std::string output) { return {false, std::move(output), {}, 0}; }

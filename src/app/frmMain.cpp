@@ -14,7 +14,7 @@
 #include <array>
 #include <cmath>
 
-#include "about/version.h"
+#include "platform/application_info.h"
 #include "platform/settings_store.h"
 #include "toolkit/loaded_windows.h"
 #include "toolkit/surface.h"
@@ -124,7 +124,7 @@ void frmMain::Form_Load()
 {
     std::vector<TwipsRect> screens;
     const PlacementLimits placementLimits = limits(screens);
-    m_restored = fitToScreens(readPlacement(m_settings, about::ApplicationTitle), placementLimits);
+    m_restored = fitToScreens(readPlacement(m_settings, platform::ApplicationTitle), placementLimits);
     applyPlacement(m_restored);
 }
 
@@ -228,7 +228,7 @@ void frmMain::Form_Unload()
     // Where the window system places the windows itself, the program cannot know the position, so
     // the stored one is kept as it was.
     const bool placed = platformPlacesWindows(QGuiApplication::platformName().toStdString());
-    writePlacement(m_settings, about::ApplicationTitle, currentPlacement(),
+    writePlacement(m_settings, platform::ApplicationTitle, currentPlacement(),
                    placed ? SavedParts::PositionAndSize : SavedParts::SizeOnly);
     m_settings.flush();
 }

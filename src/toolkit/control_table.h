@@ -2,6 +2,7 @@
 // The window tables: every window's controls and rules are written down once, in twips, as
 // constexpr data; Surface turns a table into widgets. Nothing here depends on Qt.
 
+#include <algorithm>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -75,6 +76,38 @@ struct FormSpec {
     int clientHeight = 0;
     std::span<const ControlSpec> controls;
     std::span<const LineSpec> lines;
+};
+
+// Whether the table has a control called `name`, of one of `Kinds` (of any kind when none is given).
+template <ControlKind... Kinds>
+[[nodiscard]] constexpr bool hasControl(const FormSpec& form, std::string_view name)
+{
+    return std::ranges::any_of(form.controls, [name](const ControlSpec& control) {
+        return control.name == name && (sizeof...(Kinds) == 0 || ((control.kind == Kinds) || ...));
+    });
+}
+
+// Deliberately not constexpr and never defined: a name that is not in its window's table reaches
+// this call while the compiler checks the name, and the build stops there, showing the name.
+void noControlOfThisNameAndKindInTheWindowTable(std::string_view name);
+
+// The name of a control of the window `Form`, of one of `Kinds` (any kind when none is given),
+// checked against the table when the program is compiled: a misspelt name does not compile.
+template <const FormSpec& Form, ControlKind... Kinds>
+class ControlName {
+public:
+    // Not explicit: a window writes its names as plain literals, button("Command1").
+    consteval ControlName(const char* name)
+        : m_name(name)
+    {
+        if (!hasControl<Kinds...>(Form, m_name))
+            noControlOfThisNameAndKindInTheWindowTable(m_name);
+    }
+
+    constexpr operator std::string_view() const { return m_name; }
+
+private:
+    std::string_view m_name;
 };
 
 } // namespace galvix::toolkit

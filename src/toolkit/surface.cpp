@@ -9,7 +9,6 @@
 
 #include <algorithm>
 
-#include "toolkit/frame_box.h"
 #include "toolkit/system_colours.h"
 #include "toolkit/twips.h"
 
@@ -87,7 +86,7 @@ QWidget* Surface::createControl(const ControlSpec& control)
         break;
     }
     case ControlKind::Frame: {
-        auto* frame = new FrameBox(toQString(control.caption), this);
+        auto* frame = new QGroupBox(toQString(control.caption), this);
         frame->setFocusPolicy(Qt::NoFocus);
         widget = frame;
         break;
@@ -118,38 +117,53 @@ void Surface::applyTabOrder()
         setTabOrder(control(order[i - 1]->name), control(order[i]->name));
 }
 
-QWidget* Surface::control(std::string_view name) const
+MissingControl::MissingControl(std::string_view window, std::string_view name, std::string_view what)
+    : std::logic_error("window \"" + std::string(window) + "\" has no " + std::string(what) + " \""
+                       + std::string(name) + "\"")
 {
-    const auto found = std::ranges::find_if(m_controls, [name](const auto& entry) { return entry.first == name; });
-    return found == m_controls.end() ? nullptr : found->second.data();
 }
 
-QLineEdit* Surface::textBox(std::string_view name) const { return qobject_cast<QLineEdit*>(control(name)); }
+QWidget* Surface::control(std::string_view name) const { return typed<QWidget>(name, "control"); }
 
-QLabel* Surface::label(std::string_view name) const { return qobject_cast<QLabel*>(control(name)); }
+QLineEdit* Surface::textBox(std::string_view name) const { return typed<QLineEdit>(name, "text box"); }
 
-QPushButton* Surface::button(std::string_view name) const
+QLabel* Surface::label(std::string_view name) const { return typed<QLabel>(name, "label"); }
+
+QPushButton* Surface::button(std::string_view name) const { return typed<QPushButton>(name, "button"); }
+
+// A name outside the table, a control of another kind, and a control that has been deleted all
+// throw: the caller asked for something the window does not hold.
+template <class Widget>
+Widget* Surface::typed(std::string_view name, std::string_view kind) const
 {
-    return qobject_cast<QPushButton*>(control(name));
+    const auto found = std::ranges::find(m_controls, name, [](const auto& entry) { return entry.first; });
+    Widget* widget = found == m_controls.end() ? nullptr : qobject_cast<Widget*>(found->second.data());
+    if (widget == nullptr)
+        throw MissingControl(m_form.caption, name, kind);
+    return widget;
 }
 
 std::string Surface::controlText(std::string_view name) const
 {
-    if (const QLineEdit* edit = textBox(name))
+    QWidget* widget = control(name);
+    if (const auto* edit = qobject_cast<QLineEdit*>(widget))
         return edit->text().toStdString();
-    if (const QLabel* shown = label(name))
+    if (const auto* shown = qobject_cast<QLabel*>(widget))
         return shown->text().toStdString();
-    return {};
+    throw MissingControl(m_form.caption, name, "text box or label");
 }
 
 void Surface::setControlText(std::string_view name, std::string_view text)
 {
-    if (QLineEdit* edit = textBox(name)) {
+    QWidget* widget = control(name);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         edit->setText(toQString(text));
         edit->setCursorPosition(0); // a long text shows its start, as a field not yet scrolled does
     }
-    else if (QLabel* shown = label(name))
+    else if (auto* shown = qobject_cast<QLabel*>(widget))
         shown->setText(toQString(text));
+    else
+        throw MissingControl(m_form.caption, name, "text box or label");
 }
 
 // The surface's palette is the theme's, never set here: when the theme changes, each coloured

@@ -14,13 +14,6 @@
 
 namespace galvix::unit_calculator {
 
-// One step of a convertor's Calculate: the destination field gets the source field's text converted.
-struct ConvertStep {
-    std::string_view destination;
-    std::string_view source;
-    double factor = 0;
-};
-
 namespace {
 
 using toolkit::ControlKind;
@@ -131,6 +124,20 @@ constexpr std::array<LineSpec, 8> Lines{{
 
 constexpr toolkit::FormSpec Form{"Galvix Inventory", 10890, 8550, Controls, Lines};
 
+using CalculatorSurface = toolkit::FormSurface<Form>;
+using Field = CalculatorSurface::TextBoxName;
+
+} // namespace
+
+// One step of a convertor's Calculate: the destination field gets the source field's text converted.
+struct ConvertStep {
+    Field destination;
+    Field source;
+    double factor = 0;
+};
+
+namespace {
+
 // The kilograms are converted to grams from the text just written, not from the unrounded product;
 // likewise the ounces from the pounds.
 constexpr std::array<ConvertStep, 4> WeightSteps{{
@@ -151,13 +158,27 @@ constexpr std::array<ConvertStep, 7> LiquidSteps{{
     {"Text20", "Text19", LitresToImperialGallons},
 }};
 
-constexpr std::array<std::string_view, 6> WeightFields{"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"};
+constexpr std::array<Field, 6> WeightFields{"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"};
 
 // The liquid convertor's fields and the mini-calculator's, in ascending order of the number.
-constexpr std::array<std::string_view, 17> LiquidAndCalculatorFields{
+constexpr std::array<Field, 17> LiquidAndCalculatorFields{
     "Text7",  "Text8",  "Text9",  "Text10", "Text11", "Text12", "Text13", "Text14", "Text15",
     "Text16", "Text17", "Text18", "Text19", "Text20", "Text21", "Text22", "Text23",
 };
+
+std::string fieldText(const toolkit::Surface& surface, Field name) { return surface.controlText(name); }
+
+// A long result shows its leading digits, as the surface shows every text it writes.
+void setFieldText(toolkit::Surface& surface, Field name, const std::string& text)
+{
+    surface.setControlText(name, text);
+}
+
+void clearFields(toolkit::Surface& surface, std::span<const Field> names)
+{
+    for (const Field name : names)
+        setFieldText(surface, name, {});
+}
 
 // The message names the error; the overflow error also stands for 0 divided by 0.
 [[nodiscard]] std::string failureMessage(const ArithmeticError& error)
@@ -195,11 +216,15 @@ void frmChiefGalvix::build()
     setObjectName(QStringLiteral("frmChiefGalvix"));
     toolkit::announceAsWindow(staticMetaObject);
     setWindowTitle(toolkit::toQString(Form.caption));
-    m_surface = new toolkit::Surface(Form, this);
-    resize(m_surface->size());
+    auto* surface = new CalculatorSurface(this);
+    m_surface = surface;
+    resize(surface->size());
 
-    using Handler = void (frmChiefGalvix::*)();
-    constexpr std::array<std::pair<std::string_view, Handler>, 8> Handlers{{
+    struct Handler {
+        CalculatorSurface::ButtonName button;
+        void (frmChiefGalvix::*click)();
+    };
+    constexpr std::array<Handler, 8> Handlers{{
         {"Command1", &frmChiefGalvix::Command1_Click},
         {"Command2", &frmChiefGalvix::Command2_Click},
         {"Command3", &frmChiefGalvix::Command3_Click},
@@ -209,15 +234,15 @@ void frmChiefGalvix::build()
         {"Command7", &frmChiefGalvix::Command7_Click},
         {"Command8", &frmChiefGalvix::Command8_Click},
     }};
-    for (const auto& [name, handler] : Handlers)
-        connect(m_surface->button(name), &QPushButton::clicked, this, [this, handler] { (this->*handler)(); });
+    for (const auto& [button, click] : Handlers)
+        connect(surface->button(button), &QPushButton::clicked, this, [this, click] { (this->*click)(); });
 }
 
-void frmChiefGalvix::Command1_Click() { clearFields(WeightFields); }
+void frmChiefGalvix::Command1_Click() { clearFields(*m_surface, WeightFields); }
 
 void frmChiefGalvix::Command2_Click() { convert(WeightSteps); }
 
-void frmChiefGalvix::Command3_Click() { clearFields(LiquidAndCalculatorFields); }
+void frmChiefGalvix::Command3_Click() { clearFields(*m_surface, LiquidAndCalculatorFields); }
 
 void frmChiefGalvix::Command4_Click() { convert(LiquidSteps); }
 
@@ -229,18 +254,12 @@ void frmChiefGalvix::Command7_Click() { calculate(Operator::Product); }
 
 void frmChiefGalvix::Command8_Click() { calculate(Operator::Quotient); }
 
-void frmChiefGalvix::clearFields(std::span<const std::string_view> names)
-{
-    for (const std::string_view name : names)
-        setFieldText(name, {});
-}
-
 // Each step reads its source when it runs, so a step sees what the steps before it wrote.
 void frmChiefGalvix::convert(std::span<const ConvertStep> steps)
 {
     runClick([this, steps] {
         for (const ConvertStep& step : steps)
-            setFieldText(step.destination, ConvertText(fieldText(step.source), step.factor));
+            setFieldText(*m_surface, step.destination, ConvertText(fieldText(*m_surface, step.source), step.factor));
     });
 }
 
@@ -248,9 +267,9 @@ void frmChiefGalvix::convert(std::span<const ConvertStep> steps)
 void frmChiefGalvix::calculate(Operator op)
 {
     runClick([this, op] {
-        const std::string second = fieldText("Text22");
-        const std::string first = fieldText("Text21");
-        setFieldText("Text23", CalculateText(first, second, op));
+        const std::string second = fieldText(*m_surface, "Text22");
+        const std::string first = fieldText(*m_surface, "Text21");
+        setFieldText(*m_surface, "Text23", CalculateText(first, second, op));
     });
 }
 
@@ -269,14 +288,6 @@ void frmChiefGalvix::runClick(Steps&& steps)
     }
     if (failure)
         m_messages.show(*failure);
-}
-
-std::string frmChiefGalvix::fieldText(std::string_view name) const { return m_surface->controlText(name); }
-
-// A long result shows its leading digits, as the surface shows every text it writes.
-void frmChiefGalvix::setFieldText(std::string_view name, const std::string& text)
-{
-    m_surface->setControlText(name, text);
 }
 
 } // namespace galvix::unit_calculator

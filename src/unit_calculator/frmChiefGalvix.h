@@ -47,12 +47,8 @@ private:
     void build();
     void convert(std::span<const ConvertStep> steps);
     void calculate(Operator op);
-    void clearFields(std::span<const std::string_view> names);
     template <class Steps>
     void runClick(Steps&& steps);
-
-    [[nodiscard]] std::string fieldText(std::string_view name) const;
-    void setFieldText(std::string_view name, const std::string& text);
 
     platform::WindowMessageBox m_messages;
     toolkit::Surface* m_surface = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QPushButton>
 
+#include <algorithm>
 #include <array>
 
 #include "toolkit/surface.h"
@@ -151,6 +152,27 @@ constexpr std::array<LineSpec, 12> Lines{{
 
 constexpr toolkit::FormSpec WeeklyMenuForm{"Weekly Automatic and Random Menu", 11070, 7680, Controls, Lines};
 
+using PlannerSurface = toolkit::FormSurface<WeeklyMenuForm>;
+
+// The generators and Clear name their cells from the grid and the list of text boxes; every one of
+// those names is a control of this window.
+constexpr bool gridMatchesTable()
+{
+    using toolkit::hasControl;
+    constexpr auto Box = ControlKind::TextBox;
+    constexpr auto Label = ControlKind::Label;
+    const bool boxes = std::ranges::all_of(TextBoxNames, [](std::string_view name) {
+        return hasControl<Box>(WeeklyMenuForm, name);
+    });
+    return boxes && std::ranges::all_of(WeeklyGrid, [](const DayRow& row) {
+        return hasControl<Label>(WeeklyMenuForm, row.dayLabel) && hasControl<Label>(WeeklyMenuForm, row.hourLabel)
+               && std::ranges::all_of(std::array{row.breakfastLine1, row.breakfastLine2, row.lunchLine1,
+                                                 row.lunchLine2, row.dinnerLine1, row.dinnerLine2},
+                                      [](std::string_view name) { return hasControl<Box>(WeeklyMenuForm, name); });
+    });
+}
+static_assert(gridMatchesTable());
+
 // Tells a screen reader which cell each text box is, by name since a cell has no caption. A "24 hr"
 // label is spoken by what it shows ("Bread" or nothing), so its day goes in the description.
 void describeCells(const toolkit::Surface& surface)
@@ -179,7 +201,7 @@ const toolkit::FormSpec& weeklyMenuForm() { return WeeklyMenuForm; }
 frmWeeklyMenu::frmWeeklyMenu(RandomSource& source, QWidget* parent)
     : QWidget(parent, Qt::Window)
     , m_source(source)
-    , m_surface(new toolkit::Surface(WeeklyMenuForm, this))
+    , m_surface(new PlannerSurface(this))
     , m_output(new MenuOutput(*this, [this] { return currentWeek(); }))
 {
     setObjectName(QStringLiteral("frmWeeklyMenu"));
@@ -188,11 +210,12 @@ frmWeeklyMenu::frmWeeklyMenu(RandomSource& source, QWidget* parent)
     resize(m_surface->size());
     describeCells(*m_surface);
 
-    connect(m_surface->button("Command1"), &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(m_surface->button("Command2"), &QPushButton::clicked, this, [this] { Command2_Click(); });
-    connect(m_surface->button("Command3"), &QPushButton::clicked, this, [this] { Command3_Click(); });
-    connect(m_surface->button("Command4"), &QPushButton::clicked, this, [this] { Command4_Click(); });
-    m_surface->button("Command1")->setFocus();
+    const auto& surface = static_cast<const PlannerSurface&>(*m_surface);
+    connect(surface.button("Command1"), &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(surface.button("Command2"), &QPushButton::clicked, this, [this] { Command2_Click(); });
+    connect(surface.button("Command3"), &QPushButton::clicked, this, [this] { Command3_Click(); });
+    connect(surface.button("Command4"), &QPushButton::clicked, this, [this] { Command4_Click(); });
+    surface.button("Command1")->setFocus();
 }
 
 void frmWeeklyMenu::Command1_Click() { apply(GenerateBreakfast(m_source)); }
@@ -208,10 +231,18 @@ WeekMenu frmWeeklyMenu::currentWeek() const
     return readWeek([this](std::string_view control) { return m_surface->controlText(control); });
 }
 
+// From a generator's first draw on, a step that fails is skipped and the rest are still written;
+// before it, and in Clear, a failure ends the click.
 void frmWeeklyMenu::apply(const CellTexts& texts)
 {
-    for (const CellText& cell : texts)
-        m_surface->setControlText(cell.control, cell.text);
+    for (const CellText& cell : texts) {
+        try {
+            m_surface->setControlText(cell.control, cell.text);
+        } catch (const toolkit::MissingControl&) {
+            if (!cell.afterFirstDraw)
+                throw;
+        }
+    }
 }
 
 } // namespace galvix::weekly_menu

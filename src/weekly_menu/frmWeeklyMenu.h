@@ -40,8 +40,8 @@ public:
     [[nodiscard]] MenuOutput& output() const { return *m_output; }
 
 private:
-    // Writes each text into its control in order; a pair whose control is missing is skipped, as
-    // the surface skips it, and the rest are still written.
+    // Writes each text into its control in order. A pair after the generator's first draw whose
+    // control cannot be written is skipped; any other such pair throws toolkit::MissingControl.
     void apply(const CellTexts& texts);
 
     RandomSource& m_source;

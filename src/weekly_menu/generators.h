@@ -1,7 +1,8 @@
 #pragma once
 // The planner's operations. Each takes the shared RandomSource and returns the texts it writes as
 // an ordered list of (control, text) pairs, which the window applies in that order. None of them
-// reads anything from the window.
+// reads anything from the window. A generator goes on past a step that fails once it has made its
+// first draw; each pair says whether it comes after that draw.
 
 #include <string>
 #include <string_view>
@@ -15,6 +16,7 @@ namespace galvix::weekly_menu {
 struct CellText {
     std::string_view control;
     std::string text;
+    bool afterFirstDraw = false; // a failure to write it skips it instead of ending the click
 
     friend bool operator==(const CellText&, const CellText&) = default;
 };

@@ -12,13 +12,14 @@
 #include <map>
 
 #include "about/frmAbout.h"
-#include "about/version.h"
 #include "app/frmMain.h"
-#include "fakes.h"
-#include "modal.h"
-#include "support/accessibility.h"
-#include "toolkit/loaded_windows.h"
+#include "platform/application_info.h"
 #include "platform/memory_settings_store.h"
+#include "support/accessibility.h"
+#include "support/event_loop.h"
+#include "support/platform_fakes.h"
+#include "support/window_texts.h"
+#include "toolkit/loaded_windows.h"
 #include "toolkit/surface.h"
 
 namespace galvix::about {
@@ -166,7 +167,7 @@ TEST_P(ClosingTheBox, UnloadsItAndGivesTheMainWindowBack)
 
 INSTANTIATE_TEST_SUITE_P(
     Ways, ClosingTheBox,
-    ::testing::Values(CloseCase{"OkButton", [](frmAbout* a) { QTest::mouseClick(button(a, "cmdOK"), Qt::LeftButton); }},
+    ::testing::Values(CloseCase{"OkButton", [](frmAbout* a) { testing::click(*a, "cmdOK"); }},
                       CloseCase{"EnterKey", [](frmAbout* a) { QTest::keyClick(a, Qt::Key_Return); }},
                       CloseCase{"EscKey", [](frmAbout* a) { QTest::keyClick(a, Qt::Key_Escape); }},
                       CloseCase{"CloseBox", [](frmAbout* a) { a->close(); }}),
@@ -209,7 +210,7 @@ TEST_F(AboutFromMainWindow, FillsTheLabelsAgainOnEveryShowing)
         about->close();
     });
     openAbout([](frmAbout* about) {
-        EXPECT_EQ(label(about, "lblTitle")->text(), QString::fromLatin1(ApplicationTitle));
+        EXPECT_EQ(label(about, "lblTitle")->text(), QString::fromLatin1(platform::ApplicationTitle));
         EXPECT_EQ(label(about, "lblVersion")->text(), "Version 1.1.0");
         about->close();
     });
@@ -245,7 +246,7 @@ protected:
                     messageBox->button(QMessageBox::Ok)->click();
                 },
                 box);
-            QTest::mouseClick(button(box, "cmdSysInfo"), Qt::LeftButton);
+            testing::click(*box, "cmdSysInfo");
             m_stillOpenAfterward = box->isVisible() && QApplication::activeModalWidget() == box;
             m_unchanged = snapshot(box) == before;
             box->close();

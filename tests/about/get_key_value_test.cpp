@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "about/system_info.h"
-#include "fakes.h"
+#include "support/platform_fakes.h"
 
 namespace galvix::about {
 namespace {

@@ -3,8 +3,7 @@
 #include <functional>
 
 #include "about/system_info.h"
-#include "about/version_text.h"
-#include "fakes.h"
+#include "support/platform_fakes.h"
 
 namespace galvix::about {
 namespace {
@@ -165,12 +164,6 @@ INSTANTIATE_TEST_SUITE_P(
                    },
                    {Tool}, true, FirstKeyOnly}),
     [](const ::testing::TestParamInfo<LaunchCase>& param) { return param.param.name; });
-
-TEST(VersionText, JoinsTheNumbersInPlainDecimal)
-{
-    EXPECT_EQ(versionText(1, 1, 0), "Version 1.1.0");
-    EXPECT_EQ(versionText(10, 0, 205), "Version 10.0.205");
-}
 
 } // namespace
 } // namespace galvix::about

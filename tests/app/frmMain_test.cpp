@@ -20,6 +20,7 @@
 #include "app/frmMain.h"
 #include "platform/qt_settings_store.h"
 #include "support/accessibility.h"
+#include "support/event_loop.h"
 #include "support/memory_settings.h"
 #include "support/scripted_source.h"
 #include "toolkit/loaded_windows.h"
@@ -28,10 +29,9 @@
 namespace galvix::app {
 namespace {
 
+using testing::flushDeletes;
 using testing::MemorySettings;
 using toolkit::LoadedWindows;
-
-void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 // One run of the program against a given settings store: start, optionally act, close.
 class ProgramRun {

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "app/frmMain.h"
+#include "support/event_loop.h"
 #include "support/memory_settings.h"
 #include "weekly_menu/random_source.h"
 
@@ -30,7 +31,7 @@ TEST(MainWindowOnWayland, RestoresTheOuterSizeAndKeepsTheStoredPosition)
     EXPECT_TRUE(QTest::qWaitFor([window] { return window->frameGeometry().size() == QSize(500, 400); }))
         << "outer size " << window->frameGeometry().width() << " by " << window->frameGeometry().height();
     window->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    testing::flushDeletes();
 
     EXPECT_EQ(settings.get("MainLeft"), "4500");
     EXPECT_EQ(settings.get("MainTop"), "not a number");

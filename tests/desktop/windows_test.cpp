@@ -13,87 +13,39 @@
 #include <QMenuBar>
 #include <QPushButton>
 
-#include <functional>
-#include <map>
+#include <algorithm>
 #include <memory>
 #include <ostream>
 #include <string>
 
-#include "about/frmAbout.h"
-#include "app/frmMain.h"
-#include "unit_calculator/frmChiefGalvix.h"
-#include "platform/memory_settings_store.h"
 #include "toolkit/contrast.h"
 #include "support/accessibility.h"
-#include "support/theme_palettes.h"
 #include "support/window_fit.h"
-#include "weekly_menu/frmWeeklyMenu.h"
-#include "weekly_menu/random_source.h"
+#include "theme_palettes.h"
+#include "window_states.h"
+
+namespace galvix::tools {
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const WindowState& value, std::ostream* out) { *out << value.name; }
+
+} // namespace galvix::tools
 
 namespace galvix {
 namespace {
 
-// What a window needs to be built, kept alive as long as the window.
-struct Program {
-    platform::MemorySettingsStore settings;
-    weekly_menu::Mt19937Source source;
-};
+using tools::WindowState;
 
-struct WindowCase {
-    const char* name;
-    std::function<std::unique_ptr<QWidget>(Program&)> open;
-};
-
-// Names the case in test listings instead of dumping its bytes.
-void PrintTo(const WindowCase& value, std::ostream* out) { *out << value.name; }
-
-std::unique_ptr<QWidget> mainWindow(Program& program)
-{
-    auto window = std::make_unique<app::frmMain>(program.settings, program.source);
-    window->Form_Load();
-    return window;
-}
-
-std::unique_ptr<QWidget> plannerAfter(Program& program, int generatorsRun)
-{
-    auto window = std::make_unique<weekly_menu::frmWeeklyMenu>(program.source);
-    if (generatorsRun >= 1)
-        window->Command1_Click();
-    if (generatorsRun >= 2)
-        window->Command3_Click();
-    if (generatorsRun >= 3)
-        window->Command2_Click();
-    return window;
-}
-
-std::unique_ptr<QWidget> plannerCleared(Program& program)
-{
-    auto window = std::make_unique<weekly_menu::frmWeeklyMenu>(program.source);
-    window->Command3_Click();
-    window->Command4_Click();
-    return window;
-}
-
-// Add a row here for each new window.
-const WindowCase ProgramWindows[] = {
-    {"MainWindow", mainWindow},
-    {"WeeklyMenuEmpty", [](Program& program) { return plannerAfter(program, 0); }},
-    {"WeeklyMenuFullWeek", [](Program& program) { return plannerAfter(program, 3); }},
-    {"WeeklyMenuCleared", plannerCleared},
-    {"UnitCalculator", [](Program&) -> std::unique_ptr<QWidget> { return std::make_unique<unit_calculator::frmChiefGalvix>(); }},
-    {"About", [](Program&) -> std::unique_ptr<QWidget> { return std::make_unique<about::frmAbout>(nullptr); }},
-};
-
-class Windows : public ::testing::TestWithParam<WindowCase> {
+class Windows : public ::testing::TestWithParam<WindowState> {
 protected:
     void SetUp() override
     {
-        m_window = GetParam().open(m_program);
+        m_window = GetParam().open(m_services);
         m_window->show();
         QApplication::processEvents();
     }
 
-    Program m_program;
+    tools::WindowServices m_services;
     std::unique_ptr<QWidget> m_window;
 };
 
@@ -159,7 +111,7 @@ QStringList faintTexts(const QWidget& window)
 TEST_P(Windows, EveryTextStandsOutUnderLightDarkAndHighContrastThemes)
 {
     const QPalette desktop = QApplication::palette();
-    for (const testing::ThemePalette& theme : testing::themePalettes()) {
+    for (const tools::ThemePalette& theme : tools::themePalettes()) {
         QApplication::setPalette(theme.palette);
         QApplication::processEvents();
         const QStringList faint = faintTexts(*m_window);
@@ -168,9 +120,11 @@ TEST_P(Windows, EveryTextStandsOutUnderLightDarkAndHighContrastThemes)
     QApplication::setPalette(desktop);
 }
 
-INSTANTIATE_TEST_SUITE_P(Program, Windows, ::testing::ValuesIn(ProgramWindows),
-                         [](const ::testing::TestParamInfo<WindowCase>& param) {
-                             return std::string(param.param.name);
+INSTANTIATE_TEST_SUITE_P(Program, Windows, ::testing::ValuesIn(tools::windowStates()),
+                         [](const ::testing::TestParamInfo<WindowState>& param) {
+                             std::string name(param.param.name);
+                             std::ranges::replace(name, '-', '_');
+                             return name;
                          });
 
 TEST(HighDpi, ScreensRunAtTheScaleFactorTheTestAsksFor)

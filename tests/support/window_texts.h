@@ -1,11 +1,14 @@
 #pragma once
 // Every text box's text and every label's caption on a window, by control name: a before-and-after
-// picture of what a click changed.
+// picture of what a click changed; and the click on a window's button by its name.
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QString>
+#include <QTest>
 #include <QWidget>
+#include <gtest/gtest.h>
 
 #include <map>
 
@@ -19,6 +22,17 @@ namespace galvix::testing {
     for (const auto* label : window.findChildren<QLabel*>())
         texts[label->objectName()] = label->text();
     return texts;
+}
+
+// Clicks the window's push button called `name` with the left mouse button, as a user would.
+inline void click(const QWidget& window, const char* name)
+{
+    auto* button = window.findChild<QPushButton*>(QString::fromLatin1(name));
+    if (button == nullptr) {
+        ADD_FAILURE() << "no button " << name;
+        return;
+    }
+    QTest::mouseClick(button, Qt::LeftButton);
 }
 
 } // namespace galvix::testing

@@ -7,7 +7,7 @@
 #include <array>
 #include <cmath>
 
-#include "support/theme_palettes.h"
+#include "theme_palettes.h"
 #include "toolkit/contrast.h"
 #include "toolkit/system_colours.h"
 
@@ -59,7 +59,7 @@ int hue(Rgb colour) { return QColor(colour.red, colour.green, colour.blue).hsvHu
 
 TEST(SystemColours, EveryColouredTextReachesTheRatioKeepingItsHueAndMovingNoFurtherThanNeeded)
 {
-    for (const testing::ThemePalette& theme : testing::themePalettes()) {
+    for (const tools::ThemePalette& theme : tools::themePalettes()) {
         for (const Coloured& coloured : ColouredControls) {
             SCOPED_TRACE(std::string(theme.name) + ": " + coloured.what);
             const ColourRoles roles = colourRoles(coloured.control.kind);

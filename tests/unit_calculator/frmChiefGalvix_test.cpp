@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QEventLoop>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,7 +10,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 #include <algorithm>
 #include <array>
@@ -23,30 +21,21 @@
 
 #include "app/frmMain.h"
 #include "support/accessibility.h"
+#include "support/event_loop.h"
 #include "support/memory_settings.h"
+#include "support/platform_fakes.h"
 #include "support/tab_order.h"
-#include "platform/message_box.h"
+#include "support/window_texts.h"
 #include "toolkit/form_handle.h"
 #include "unit_calculator/frmChiefGalvix.h"
 
 namespace galvix::unit_calculator {
 namespace {
 
-class RecordingMessageBox : public platform::MessageBox {
-public:
-    void show(std::string_view text) override { shown.emplace_back(text); }
-    std::vector<std::string> shown;
-};
+using testing::FakeMessageBox;
+using testing::flushDeletes;
 
 using Fields = std::map<std::string, std::string>;
-
-// Closed windows delete themselves from the event loop; this lets it run once.
-void runEventLoopOnce()
-{
-    QEventLoop loop;
-    QTimer::singleShot(0, &loop, &QEventLoop::quit);
-    loop.exec();
-}
 
 class CalculatorWindow : public ::testing::Test {
 protected:
@@ -62,10 +51,7 @@ protected:
         }
     }
 
-    void click(const char* button)
-    {
-        QTest::mouseClick(m_window.findChild<QPushButton*>(QString::fromLatin1(button)), Qt::LeftButton);
-    }
+    void click(const char* button) { testing::click(m_window, button); }
 
     // The texts of the named fields, for comparing with what a click should have left.
     Fields texts(const Fields& names)
@@ -76,7 +62,7 @@ protected:
         return result;
     }
 
-    RecordingMessageBox m_messages;
+    FakeMessageBox m_messages;
     frmChiefGalvix m_window{m_messages};
 };
 
@@ -266,7 +252,7 @@ TEST_F(CalculatorWindow, ResizingMovesNoControl)
 
 TEST(CalculatorWindowLifetime, ShowsOneInstanceAndClosingDiscardsTheFields)
 {
-    RecordingMessageBox messages;
+    FakeMessageBox messages;
     toolkit::FormHandle<frmChiefGalvix> handle{[&messages] { return new frmChiefGalvix(messages); }};
     frmChiefGalvix* first = handle.show();
     EXPECT_EQ(handle.show(), first);
@@ -274,12 +260,12 @@ TEST(CalculatorWindowLifetime, ShowsOneInstanceAndClosingDiscardsTheFields)
     QTest::keyClicks(first->findChild<QLineEdit*>(QStringLiteral("Text1")), QStringLiteral("12"));
 
     first->close();
-    runEventLoopOnce();
+    flushDeletes();
     EXPECT_FALSE(handle.isLoaded());
     frmChiefGalvix* second = handle.show();
     EXPECT_TRUE(second->findChild<QLineEdit*>(QStringLiteral("Text1"))->text().isEmpty());
     second->close();
-    runEventLoopOnce();
+    flushDeletes();
 }
 
 // The window's own message box: modal, titled with the application's title, closed here by OK.
@@ -289,15 +275,14 @@ TEST(CalculatorWindowLifetime, ShowsTheErrorInAMessageBoxTitledGalvix)
     window.show();
     QString title;
     QString text;
-    QTimer::singleShot(0, [&title, &text] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr)
-            return;
+    testing::whenModal([&title, &text](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr) << "no message box came up";
         title = box->windowTitle();
         text = box->text();
         box->button(QMessageBox::Ok)->click();
     });
-    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("Command8")), Qt::LeftButton);
+    testing::click(window, "Command8");
     EXPECT_EQ(title, QStringLiteral("Galvix"));
     EXPECT_TRUE(text.contains(QStringLiteral("Overflow"))) << text.toStdString();
     EXPECT_TRUE(window.findChild<QLineEdit*>(QStringLiteral("Text23"))->text().isEmpty());
@@ -323,7 +308,7 @@ TEST(CalculatorWindowLifetime, TheMainMenuOpensASingleCalculatorThatClosesWithTh
     EXPECT_EQ(calculators.front()->windowTitle(), QStringLiteral("Galvix Inventory"));
     QPointer<QWidget> calculator = calculators.front();
     main->close();
-    runEventLoopOnce();
+    flushDeletes();
     EXPECT_TRUE(calculator.isNull());
 }
 

@@ -96,8 +96,10 @@ TEST(GenerateBreakfast, WritesLineOneThenLineTwoDayByDayFromTheDaysThreeDraws)
     const std::array<std::string_view, 14> order{"Text1",  "Text36", "Text4",  "Text37", "Text7",
                                                  "Text38", "Text10", "Text39", "Text13", "Text40",
                                                  "Text16", "Text41", "Text19", "Text42"};
-    for (std::size_t i = 0; i < order.size(); ++i)
+    for (std::size_t i = 0; i < order.size(); ++i) {
         EXPECT_EQ(texts[i].control, order[i]) << i;
+        EXPECT_TRUE(texts[i].afterFirstDraw) << i;
+    }
     EXPECT_EQ(texts[0].text, "Diced Potato; Sausage; ");
     EXPECT_EQ(texts[1].text, "Coffee; Ice cream; ");
     EXPECT_EQ(texts[2].text, "Diced Potato; Sausage; ");
@@ -165,9 +167,10 @@ TEST_P(LunchDinnerTest, SetsTheHourLabelsFirstThenLunchesThenDinners)
     const CellTexts texts = c.generate(source);
     ASSERT_EQ(texts.size(), 21U);
     for (std::size_t day = 0; day < WeeklyGrid.size(); ++day) {
-        EXPECT_EQ(texts[day], (CellText{WeeklyGrid[day].hourLabel, "Bread"}));
+        EXPECT_EQ(texts[day], (CellText{WeeklyGrid[day].hourLabel, "Bread", false}));
         EXPECT_EQ(texts[7 + day].control, WeeklyGrid[day].*c.lunch);
         EXPECT_EQ(texts[14 + day].control, WeeklyGrid[day].*c.dinner);
+        EXPECT_TRUE(texts[7 + day].afterFirstDraw && texts[14 + day].afterFirstDraw) << day;
     }
     EXPECT_EQ(source.used(), 42U);
 }
@@ -239,7 +242,7 @@ TEST(Mt19937Source, ValuesAreTheTop24BitsOfTheStandardEngineScaledIntoZeroToOne)
 // a start changes: it must never happen by accident.
 TEST(FirstWeekAfterStart, IsTheSameInEveryRun)
 {
-    const CellTexts breakfast{
+    const std::vector<std::pair<std::string_view, std::string>> breakfast{
         {"Text1", "Potato and Gravy; Ham; "}, {"Text36", "Coffee; Ice cream; "},
         {"Text4", "Potato and Gravy; Ham; "}, {"Text37", "Coffee; "},
         {"Text7", "Egg Roll; Bacon; "},       {"Text38", "Fruit Cocktails; "},
@@ -274,19 +277,19 @@ TEST(FirstWeekAfterStart, IsTheSameInEveryRun)
         {"Text35", "Rice and Bean; Bochoy; Banana; "},
     };
 
-    Mt19937Source forBreakfast;
-    EXPECT_EQ(GenerateBreakfast(forBreakfast), breakfast);
-
-    const auto lunchAndDinner = [](const CellTexts& texts) {
+    // The cells from `first` on (the lunch and dinner generators set the seven hour labels first).
+    const auto cellsFrom = [](const CellTexts& texts, std::size_t first) {
         std::vector<std::pair<std::string_view, std::string>> cells;
-        for (std::size_t i = 7; i < texts.size(); ++i)
+        for (std::size_t i = first; i < texts.size(); ++i)
             cells.emplace_back(texts[i].control, texts[i].text);
         return cells;
     };
+    Mt19937Source forBreakfast;
+    EXPECT_EQ(cellsFrom(GenerateBreakfast(forBreakfast), 0), breakfast);
     Mt19937Source forMeat;
-    EXPECT_EQ(lunchAndDinner(GenerateMeatSoupVegetable(forMeat)), meat);
+    EXPECT_EQ(cellsFrom(GenerateMeatSoupVegetable(forMeat), 7), meat);
     Mt19937Source forRice;
-    EXPECT_EQ(lunchAndDinner(GenerateRiceSaladFruit(forRice)), rice);
+    EXPECT_EQ(cellsFrom(GenerateRiceSaladFruit(forRice), 7), rice);
 }
 
 TEST(SharedSequence, EachClickContinuesWhereTheLastOneStopped)

@@ -22,7 +22,6 @@
 #include <QTextDocument>
 #include <QTextFrame>
 #include <QTextTable>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -32,8 +31,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/message_box.h"
+#include "support/event_loop.h"
 #include "support/pdf_reading.h"
+#include "support/platform_fakes.h"
 #include "support/tab_order.h"
 #include "support/window_texts.h"
 #include "toolkit/surface.h"
@@ -44,12 +44,6 @@
 
 namespace galvix::weekly_menu {
 namespace {
-
-class RecordingMessageBox final : public platform::MessageBox {
-public:
-    void show(std::string_view text) override { shown.emplace_back(text); }
-    std::vector<std::string> shown;
-};
 
 // A text fit for an HTML cell and a PDF: what the cook could type.
 const QString TypedMarkup = QStringLiteral("<b>Fish & \"Chips\"</b> 'n' <i>peas</i>");
@@ -140,7 +134,7 @@ protected:
 
     Mt19937Source source;
     std::unique_ptr<frmWeeklyMenu> window = std::make_unique<frmWeeklyMenu>(source);
-    RecordingMessageBox messages;
+    testing::FakeMessageBox messages;
     QTemporaryDir folder;
 };
 
@@ -428,21 +422,22 @@ TEST_F(PlannerOutput, ShortcutsWorkWhereverTheFocusIsInThePlanner)
 QStringList contextMenuOn(QWidget* target, QPoint at)
 {
     QStringList texts;
-    QTimer look;
-    look.setSingleShot(true);
-    QObject::connect(&look, &QTimer::timeout, [&texts] {
-        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+    QObject looking; // the looking ends with this function when no menu opens
+    testing::whenPopup(
+        [&texts](QWidget* popup) {
+            auto* menu = qobject_cast<QMenu*>(popup);
+            ASSERT_NE(menu, nullptr) << "a popup that is not a menu";
             for (const QAction* action : menu->actions()) {
                 if (!action->isSeparator())
                     texts << action->text().remove(u'&').section(u'\t', 0, 0);
             }
             menu->close();
-        }
-    });
-    look.start(0);
+        },
+        looking);
     QContextMenuEvent event(QContextMenuEvent::Mouse, at, target->mapToGlobal(at));
     QApplication::sendEvent(target, &event);
-    QApplication::processEvents();
+    // The window's menu has closed when sendEvent returns; a text box's edit menu is still open.
+    EXPECT_TRUE(testing::waitUntil([] { return QApplication::activePopupWidget() == nullptr; }));
     return texts;
 }
 

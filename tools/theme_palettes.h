@@ -14,7 +14,7 @@
 #include <utility>
 #include <vector>
 
-namespace galvix::testing {
+namespace galvix::tools {
 
 struct ThemePalette {
     const char* name;
@@ -53,4 +53,4 @@ inline constexpr std::array<ThemeColours, 4> GtkThemes{{
     return themes;
 }
 
-} // namespace galvix::testing
+} // namespace galvix::tools

@@ -1,4 +1,4 @@
-#include "about/desktop_registry.h"
+#include "about/sys_info_registry.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -45,12 +45,12 @@ QStringList absolutePathFolders()
 
 } // namespace
 
-DesktopRegistry::DesktopRegistry(QStringList folders)
+SysInfoRegistry::SysInfoRegistry(QStringList folders)
     : m_folders(std::move(folders))
 {
 }
 
-QString DesktopRegistry::findTool() const
+QString SysInfoRegistry::findTool() const
 {
     const QStringList folders = m_folders.isEmpty() ? absolutePathFolders() : m_folders;
     if (folders.isEmpty())
@@ -63,7 +63,7 @@ QString DesktopRegistry::findTool() const
     return {};
 }
 
-RegistryStatus DesktopRegistry::openKey(RegistryKey root, std::string_view subKey, std::uint32_t /*options*/,
+RegistryStatus SysInfoRegistry::openKey(RegistryKey root, std::string_view subKey, std::uint32_t /*options*/,
                                         std::uint32_t /*access*/, RegistryKey& handle)
 {
     if (root != HkeyLocalMachine || !sameName(subKey, SysInfoPathKey))
@@ -72,7 +72,7 @@ RegistryStatus DesktopRegistry::openKey(RegistryKey root, std::string_view subKe
     return regstatus::Success;
 }
 
-RegistryStatus DesktopRegistry::queryValue(RegistryKey key, std::string_view valueName, std::uint32_t& type,
+RegistryStatus SysInfoRegistry::queryValue(RegistryKey key, std::string_view valueName, std::uint32_t& type,
                                            std::span<char> data, std::uint32_t& dataSize)
 {
     if (key != ToolKeyHandle)
@@ -96,7 +96,7 @@ RegistryStatus DesktopRegistry::queryValue(RegistryKey key, std::string_view val
     return regstatus::Success;
 }
 
-RegistryStatus DesktopRegistry::closeKey(RegistryKey key)
+RegistryStatus SysInfoRegistry::closeKey(RegistryKey key)
 {
     return key == ToolKeyHandle ? regstatus::Success : regstatus::InvalidHandle;
 }

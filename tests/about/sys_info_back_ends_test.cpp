@@ -1,17 +1,17 @@
-// The desktop stand-ins for the registry, the file test and the program start, run against real
-// files in a temporary folder.
+// The back-ends the About box's system-information lookup runs against in the program: the registry
+// stand-in, the file test and the program start, run against real files in a temporary folder.
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include "about/desktop_registry.h"
+#include "about/sys_info_registry.h"
 #include "about/system_info.h"
-#include "fakes.h"
-#include "modal.h"
 #include "platform/qt_file_system.h"
 #include "platform/qt_program_starter.h"
+#include "support/event_loop.h"
+#include "support/platform_fakes.h"
 
 namespace galvix::about {
 namespace {
@@ -39,7 +39,7 @@ bool ran(const QString& program)
 
 std::string bytes(const QString& text) { return text.toStdString(); }
 
-class DesktopBackEnds : public ::testing::Test {
+class SysInfoBackEnds : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(m_folder.isValid()); }
     [[nodiscard]] QString path(const QString& name) const { return m_folder.filePath(name); }
@@ -55,7 +55,7 @@ struct ToolCase {
 };
 void PrintTo(const ToolCase& c, std::ostream* out) { *out << c.name; }
 
-class FindingTheTool : public DesktopBackEnds, public ::testing::WithParamInterface<ToolCase> {};
+class FindingTheTool : public SysInfoBackEnds, public ::testing::WithParamInterface<ToolCase> {};
 
 TEST_P(FindingTheTool, AnswersTheFirstLookupWithTheMostPreferredInstalledTool)
 {
@@ -65,7 +65,7 @@ TEST_P(FindingTheTool, AnswersTheFirstLookupWithTheMostPreferredInstalledTool)
     for (const char* name : c.notExecutable)
         writeProgram(path(QString::fromLatin1(name)), false);
 
-    DesktopRegistry registry({m_folder.path()});
+    SysInfoRegistry registry({m_folder.path()});
     std::string keyVal = "before";
     const bool found = GetKeyValue(registry, platform::HkeyLocalMachine, SysInfoPathKey, SysInfoPathValue, keyVal);
     const std::string expected = *c.answered == '\0' ? "" : bytes(path(QString::fromLatin1(c.answered)));
@@ -84,10 +84,10 @@ INSTANTIATE_TEST_SUITE_P(
                       ToolCase{"UnknownProgramsAreNotTools", {"htop", "top"}, {}, ""}),
     [](const ::testing::TestParamInfo<ToolCase>& param) { return param.param.name; });
 
-TEST_F(DesktopBackEnds, RegistryReportsTheFolderLookupAndOtherKeysAsMissing)
+TEST_F(SysInfoBackEnds, RegistryReportsTheFolderLookupAndOtherKeysAsMissing)
 {
     writeProgram(path(QStringLiteral("hardinfo")));
-    DesktopRegistry registry({m_folder.path()});
+    SysInfoRegistry registry({m_folder.path()});
     std::string keyVal = "before";
     EXPECT_FALSE(GetKeyValue(registry, platform::HkeyLocalMachine, SysInfoFolderKey, SysInfoFolderValue, keyVal));
     EXPECT_EQ(keyVal, "");
@@ -99,10 +99,10 @@ TEST_F(DesktopBackEnds, RegistryReportsTheFolderLookupAndOtherKeysAsMissing)
     EXPECT_EQ(keyVal, bytes(path(QStringLiteral("hardinfo"))));
 }
 
-TEST_F(DesktopBackEnds, RegistrySaysWhenThePathDoesNotFitTheBuffer)
+TEST_F(SysInfoBackEnds, RegistrySaysWhenThePathDoesNotFitTheBuffer)
 {
     writeProgram(path(QStringLiteral("hardinfo")));
-    DesktopRegistry registry({m_folder.path()});
+    SysInfoRegistry registry({m_folder.path()});
     platform::RegistryKey key = 0;
     ASSERT_EQ(registry.openKey(platform::HkeyLocalMachine, SysInfoPathKey, 0, KeyAccess, key),
               platform::regstatus::Success);
@@ -121,7 +121,7 @@ struct FileCase {
 };
 void PrintTo(const FileCase& c, std::ostream* out) { *out << c.name; }
 
-class TestingAFile : public DesktopBackEnds, public ::testing::WithParamInterface<FileCase> {};
+class TestingAFile : public SysInfoBackEnds, public ::testing::WithParamInterface<FileCase> {};
 
 TEST_P(TestingAFile, GivesItsNameOnlyWhenItIsAFile)
 {
@@ -138,7 +138,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, TestingAFile,
                                            FileCase{"EmptyPath", QString(), ""}),
                          [](const ::testing::TestParamInfo<FileCase>& param) { return param.param.name; });
 
-TEST_F(DesktopBackEnds, StartsExactlyTheNamedFileEvenWithBlanksAndShellCharacters)
+TEST_F(SysInfoBackEnds, StartsExactlyTheNamedFileEvenWithBlanksAndShellCharacters)
 {
     const QString program = path(QStringLiteral("run me; touch pwned $(touch pwned2) `touch pwned3` & x"));
     writeProgram(program);
@@ -150,7 +150,7 @@ TEST_F(DesktopBackEnds, StartsExactlyTheNamedFileEvenWithBlanksAndShellCharacter
     }
 }
 
-TEST_F(DesktopBackEnds, RefusesWhatIsNotAnAbsolutePathToAnExecutableFile)
+TEST_F(SysInfoBackEnds, RefusesWhatIsNotAnAbsolutePathToAnExecutableFile)
 {
     writeProgram(path(QStringLiteral("x")));
     writeProgram(path(QStringLiteral("cannot run")), false);
@@ -171,11 +171,11 @@ TEST_F(DesktopBackEnds, RefusesWhatIsNotAnAbsolutePathToAnExecutableFile)
     EXPECT_FALSE(QFile::exists(path(QStringLiteral("x.ran"))));
 }
 
-TEST_F(DesktopBackEnds, SystemInfoStartsTheInstalledToolWithoutAMessage)
+TEST_F(SysInfoBackEnds, SystemInfoStartsTheInstalledToolWithoutAMessage)
 {
     const QString tool = path(QStringLiteral("kinfocenter"));
     writeProgram(tool);
-    DesktopRegistry registry({m_folder.path()});
+    SysInfoRegistry registry({m_folder.path()});
     QtFileSystem files;
     QtProgramStarter programs;
     testing::FakeMessageBox messages;
@@ -184,9 +184,9 @@ TEST_F(DesktopBackEnds, SystemInfoStartsTheInstalledToolWithoutAMessage)
     EXPECT_TRUE(ran(tool));
 }
 
-TEST_F(DesktopBackEnds, SystemInfoWithoutAToolSaysItIsUnavailable)
+TEST_F(SysInfoBackEnds, SystemInfoWithoutAToolSaysItIsUnavailable)
 {
-    DesktopRegistry registry({m_folder.path()});
+    SysInfoRegistry registry({m_folder.path()});
     QtFileSystem files;
     QtProgramStarter programs;
     testing::FakeMessageBox messages;

@@ -1,5 +1,5 @@
 #pragma once
-// The registry on a desktop that has none, as the About box's "System Info..." button asks it. It
+// The registry on a system that has none, as the About box's "System Info..." button asks it. It
 // answers the one lookup that can succeed here, the system-information tool's full path, which it
 // finds by looking for a well-known tool in the program folders. Every other key is missing.
 
@@ -20,10 +20,10 @@ inline constexpr std::array<std::string_view, 5> SystemInfoTools{
     "hardinfo2", "hardinfo", "kinfocenter", "gnome-system-monitor", "mate-system-monitor",
 };
 
-class DesktopRegistry final : public platform::Registry {
+class SysInfoRegistry final : public platform::Registry {
 public:
     // Looks for the tools in `folders`, or in the absolute folders of PATH when it is empty.
-    explicit DesktopRegistry(QStringList folders = {});
+    explicit SysInfoRegistry(QStringList folders = {});
 
     platform::RegistryStatus openKey(platform::RegistryKey root, std::string_view subKey, std::uint32_t options,
                                      std::uint32_t access, platform::RegistryKey& handle) override;

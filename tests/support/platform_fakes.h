@@ -16,7 +16,7 @@
 #include "platform/program_starter.h"
 #include "platform/registry.h"
 
-namespace galvix::about::testing {
+namespace galvix::testing {
 
 struct FakeValue {
     std::uint32_t type = platform::regtype::Text;
@@ -144,10 +144,11 @@ public:
     std::vector<std::string> requested; // every path asked for, started or not
 };
 
+// Records each message instead of showing it.
 class FakeMessageBox final : public platform::MessageBox {
 public:
     void show(std::string_view text) override { shown.emplace_back(text); }
     std::vector<std::string> shown;
 };
 
-} // namespace galvix::about::testing
+} // namespace galvix::testing
