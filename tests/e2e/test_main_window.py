@@ -188,9 +188,13 @@ UNWRITABLE = {
     "folder_in_its_place": ('rm "$dir/Galvix.conf" && mkdir "$dir/Galvix.conf"', "directory", FIRST_START_FRAME),
 }
 
+# Nothing mounted inside may reach the suite's own namespace. unshare's "--propagation private"
+# would see to that, but it needs / to be a mount point, which it is not in a chroot: the mount
+# that holds the settings folder is made private instead.
 WRAPPER = """#!/bin/sh
-if [ "$1" != inside ]; then exec unshare --mount --propagation private {user} "$0" inside; fi
+if [ "$1" != inside ]; then exec unshare --mount --propagation unchanged {user} "$0" inside; fi
 dir="$XDG_CONFIG_HOME/Galvix"
+mount --make-rprivate "$(findmnt -n -o TARGET -T "$dir")" || exit 96
 {setup} || exit 97
 "{program}"
 status=$?
