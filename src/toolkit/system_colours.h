@@ -25,8 +25,9 @@ struct ColourRoles {
 
 // The palette a table's control is drawn with under the theme: only its text role set, and its
 // field role where the table gives one, for the active and inactive groups, the text readable on
-// its field at 4.5:1 (see readable() in contrast.h). A table colour keeps its hue; the theme's own
-// backgrounds are never changed. Everything else falls through to the theme.
+// its field at 5:1, so that the screen shows 4.5:1 (see readable() in contrast.h). A table colour
+// keeps its hue; the theme's own backgrounds are never changed. Everything else falls through to
+// the theme.
 [[nodiscard]] QPalette controlPalette(const ControlSpec& control, const QPalette& theme);
 
 } // namespace galvix::toolkit
