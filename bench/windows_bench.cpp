@@ -16,6 +16,7 @@
 
 #include "about/frmAbout.h"
 #include "app/application.h"
+#include "app/services.h"
 #include "toolkit/surface.h"
 #include "unit_calculator/frmChiefGalvix.h"
 #include "weekly_menu/frmWeeklyMenu.h"
@@ -71,7 +72,7 @@ BENCHMARK(BM_OpenCalculator)->Unit(benchmark::kMillisecond);
 void BM_OpenAbout(benchmark::State& state)
 {
     QWidget owner;
-    openWindow(state, [&owner] { return new frmAbout(&owner); });
+    openWindow(state, [&owner] { return new frmAbout(galvix::app::programServices().sysInfo, &owner); });
 }
 BENCHMARK(BM_OpenAbout)->Unit(benchmark::kMillisecond);
 

@@ -17,7 +17,7 @@ using weekly_menu::frmWeeklyMenu;
 
 std::unique_ptr<QWidget> mainWindow(WindowServices& services)
 {
-    auto window = std::make_unique<app::frmMain>(services.settings, services.source);
+    auto window = std::make_unique<app::frmMain>(services.all);
     window->Form_Load();
     return window;
 }
@@ -56,7 +56,10 @@ std::unique_ptr<QWidget> calculatorAfterEachSection(WindowServices& services)
     return window;
 }
 
-std::unique_ptr<QWidget> aboutBox(WindowServices& /*services*/) { return std::make_unique<about::frmAbout>(nullptr); }
+std::unique_ptr<QWidget> aboutBox(WindowServices& services)
+{
+    return std::make_unique<about::frmAbout>(services.all.sysInfo, nullptr);
+}
 
 const std::array<WindowState, 9> States{{
     {"main-window", mainWindow},

@@ -8,15 +8,18 @@
 #include <memory>
 #include <span>
 
+#include "app/services.h"
 #include "platform/memory_settings_store.h"
 #include "weekly_menu/random_source.h"
 
 namespace galvix::tools {
 
 // What the windows are built with: never the user's own settings, and a fresh random sequence.
+// The About box's system-information lookup is the program's own; no state presses its button.
 struct WindowServices {
     platform::MemorySettingsStore settings;
     weekly_menu::Mt19937Source source;
+    app::Services all{settings, source, app::programServices().sysInfo};
 };
 
 struct WindowState {

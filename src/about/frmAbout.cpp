@@ -6,11 +6,8 @@
 #include <array>
 #include <string>
 
-#include "about/sys_info_registry.h"
 #include "platform/application_info.h"
-#include "platform/qt_file_system.h"
 #include "platform/qt_message_box.h"
-#include "platform/qt_program_starter.h"
 #include "toolkit/loaded_windows.h"
 #include "toolkit/surface.h"
 
@@ -51,20 +48,6 @@ constexpr toolkit::FormSpec AboutForm{"About Galvix", 5865, 3630, AboutControls,
 using AboutSurface = toolkit::FormSurface<AboutForm>;
 
 } // namespace
-
-const SysInfoServices& programSysInfoServices()
-{
-    static SysInfoRegistry registry;
-    static const platform::QtFileSystem files;
-    static platform::QtProgramStarter programs;
-    static const SysInfoServices services{registry, files, programs};
-    return services;
-}
-
-frmAbout::frmAbout(QWidget* owner)
-    : frmAbout(programSysInfoServices(), owner)
-{
-}
 
 frmAbout::frmAbout(const SysInfoServices& services, QWidget* owner)
     // A fixed dialog frame: a title bar with the close box only, no resizing.

@@ -17,8 +17,6 @@ class frmAbout : public QDialog {
     Q_OBJECT
 
 public:
-    // Uses this system's registry stand-in, file test and program start.
-    explicit frmAbout(QWidget* owner);
     frmAbout(const SysInfoServices& services, QWidget* owner);
 
     void Form_Load();
@@ -29,8 +27,5 @@ private:
     SysInfoServices m_services;
     toolkit::Surface* m_surface = nullptr;
 };
-
-// The back-ends StartSysInfo runs against in the program; they live as long as it does.
-[[nodiscard]] const SysInfoServices& programSysInfoServices();
 
 } // namespace galvix::about

@@ -2,8 +2,7 @@
 
 #include "app/ending.h"
 #include "app/frmMain.h"
-#include "platform/qt_settings_store.h"
-#include "weekly_menu/random_source.h"
+#include "app/services.h"
 
 namespace galvix::app::Module1 {
 
@@ -19,11 +18,10 @@ QPointer<frmMain>& mainWindowReference()
 
 void Main()
 {
-    static platform::QtSettingsStore settings;
-    auto* window = new frmMain(settings, weekly_menu::programRandomSource());
+    auto* window = new frmMain(programServices());
     mainWindowReference() = window;
     window->showLoaded();
-    closeOnEndSignals(*window);
+    closeOnEnding(*window);
 }
 
 frmMain* mainWindow() { return mainWindowReference().data(); }

@@ -1,19 +1,23 @@
 #pragma once
-// Ends the program on SIGTERM, SIGHUP and SIGINT the way a close of its main window does: the
-// window's unload closes the other windows and saves the placement as ever, and the program exits
-// with status 0.
+// Ends the program when the system ends it, the way a close of its main window does: the window's
+// unload closes the other windows and saves the placement as ever.
 //
-// A session manager needs nothing here. When the session ends it tells the program to die, which
-// Qt turns into its quit, and Qt's quit closes every window: the main window's close runs the same
-// unload. The manager's earlier request to save (Qt's commitDataRequest) is no end: a manager sends
-// it for a checkpoint of a session that goes on, too.
+// On Linux that is SIGTERM, SIGHUP and SIGINT, after which the program exits with status 0. A
+// session manager needs nothing more: when the session ends it tells the program to die, which Qt
+// turns into its quit, and Qt's quit closes every window. The manager's earlier request to save
+// (Qt's commitDataRequest) is no end: a manager sends it for a checkpoint of a session that goes
+// on, too.
+//
+// On Windows it is a log-off or shut-down. Qt answers the system's question whether the session
+// may end, and when it does end Qt says it is about to quit and returns to the system, which then
+// ends the process at once, without Qt's quit ever closing a window.
 
 class QWidget;
 
 namespace galvix::app {
 
-// From now on each of those signals closes `mainWindow`, once the window system has caught up with
-// what the window manager last did to it. Only the first signal is taken; later ones are ignored.
-void closeOnEndSignals(QWidget& mainWindow);
+// From now on the system's end of the program closes `mainWindow` first. Only the first request
+// is taken; later ones are ignored.
+void closeOnEnding(QWidget& mainWindow);
 
 } // namespace galvix::app

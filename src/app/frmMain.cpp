@@ -46,11 +46,11 @@ TwipsRect toTwipsRect(const QRect& rect)
 
 } // namespace
 
-frmMain::frmMain(platform::SettingsStore& settings, weekly_menu::RandomSource& menuSource, QWidget* parent)
+frmMain::frmMain(const Services& services, QWidget* parent)
     : QMainWindow(parent)
-    , m_settings(settings)
-    , m_weeklyMenu([&menuSource] { return new weekly_menu::frmWeeklyMenu(menuSource); })
-    , m_about([this] { return new about::frmAbout(this); })
+    , m_services(services)
+    , m_weeklyMenu([this] { return new weekly_menu::frmWeeklyMenu(m_services.menuSource); })
+    , m_about([this] { return new about::frmAbout(m_services.sysInfo, this); })
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(toolkit::toQString(MainForm.caption));
@@ -124,7 +124,7 @@ void frmMain::Form_Load()
 {
     std::vector<TwipsRect> screens;
     const PlacementLimits placementLimits = limits(screens);
-    m_restored = fitToScreens(readPlacement(m_settings, platform::ApplicationTitle), placementLimits);
+    m_restored = fitToScreens(readPlacement(m_services.settings, platform::ApplicationTitle), placementLimits);
     applyPlacement(m_restored);
 }
 
@@ -228,9 +228,9 @@ void frmMain::Form_Unload()
     // Where the window system places the windows itself, the program cannot know the position, so
     // the stored one is kept as it was.
     const bool placed = platformPlacesWindows(QGuiApplication::platformName().toStdString());
-    writePlacement(m_settings, platform::ApplicationTitle, currentPlacement(),
+    writePlacement(m_services.settings, platform::ApplicationTitle, currentPlacement(),
                    placed ? SavedParts::PositionAndSize : SavedParts::SizeOnly);
-    m_settings.flush();
+    m_services.settings.flush();
 }
 
 void frmMain::mnuwm_Click() { m_weeklyMenu.show(); }

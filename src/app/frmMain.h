@@ -11,15 +11,12 @@
 
 #include "about/frmAbout.h"
 #include "app/placement.h"
+#include "app/services.h"
 #include "toolkit/form_handle.h"
 #include "unit_calculator/frmChiefGalvix.h"
 #include "weekly_menu/frmWeeklyMenu.h"
 
 class QLabel;
-
-namespace galvix::platform {
-class SettingsStore;
-}
 
 namespace galvix::app {
 
@@ -27,7 +24,7 @@ class frmMain : public QMainWindow {
     Q_OBJECT
 
 public:
-    frmMain(platform::SettingsStore& settings, weekly_menu::RandomSource& menuSource, QWidget* parent = nullptr);
+    explicit frmMain(const Services& services, QWidget* parent = nullptr);
 
     // Enters the loaded-window list as index 0, runs Form_Load and shows the window.
     void showLoaded();
@@ -62,7 +59,7 @@ private:
     [[nodiscard]] PixelFrame currentFrame() const;
     [[nodiscard]] PlacementLimits limits(std::vector<TwipsRect>& screens) const;
 
-    platform::SettingsStore& m_settings;
+    Services m_services;
     QLabel* m_datePanel = nullptr;
     QLabel* m_timePanel = nullptr;
     QTimer m_clock;

@@ -5,6 +5,7 @@
 #include <QSettings>
 
 #include <cstdio>
+#include <memory>
 
 #include "toolkit/qt_text.h"
 
@@ -35,7 +36,24 @@ QString whyNotWritable(const QString& file)
     return replacement.errorString();
 }
 
+// The settings of one application where `location` keeps them.
+std::unique_ptr<QSettings> openSettings(SettingsLocation location, std::string_view application)
+{
+    const QString name = toQString(application);
+    if (location == SettingsLocation::ProgramSettingsKey)
+        return std::make_unique<QSettings>(
+            QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\") + name,
+            QSettings::NativeFormat);
+    // Qt's own format on Linux is the INI file "<application>.conf".
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, name, name);
+}
+
 } // namespace
+
+QtSettingsStore::QtSettingsStore(SettingsLocation location)
+    : m_location(location)
+{
+}
 
 std::string QtSettingsStore::read(std::string_view application, std::string_view section,
                                   std::string_view key, std::string_view fallback) const
@@ -45,9 +63,8 @@ std::string QtSettingsStore::read(std::string_view application, std::string_view
         if (const auto entry = pending->second.find(address); entry != pending->second.end())
             return entry->second;
     }
-    const QSettings settings(QSettings::NativeFormat, QSettings::UserScope, toQString(application),
-                             toQString(application));
-    const QVariant value = settings.value(toQString(address));
+    const auto settings = openSettings(m_location, application);
+    const QVariant value = settings->value(toQString(address));
     if (!value.isValid())
         return std::string(fallback);
     return value.toString().toStdString();
@@ -65,17 +82,18 @@ void QtSettingsStore::write(std::string_view application, std::string_view secti
 void QtSettingsStore::flush()
 {
     for (const auto& [application, entries] : m_pending) {
-        QSettings settings(QSettings::NativeFormat, QSettings::UserScope, toQString(application),
-                           toQString(application));
+        const auto settings = openSettings(m_location, application);
         // Never write into the file in place, which a full disk would leave cut short.
-        settings.setAtomicSyncRequired(true);
+        settings->setAtomicSyncRequired(true);
         for (const auto& [address, text] : entries)
-            settings.setValue(toQString(address), toQString(text));
-        settings.sync();
-        if (settings.status() == QSettings::NoError)
+            settings->setValue(toQString(address), toQString(text));
+        settings->sync();
+        if (settings->status() == QSettings::NoError)
             continue;
+        const QString why = m_location == SettingsLocation::ConfigFile ? whyNotWritable(settings->fileName())
+                                                                        : QStringLiteral("the registry refused it");
         const QString line = QStringLiteral("%1: could not save the settings to %2: %3\n")
-                                 .arg(toQString(application), settings.fileName(), whyNotWritable(settings.fileName()));
+                                 .arg(toQString(application), settings->fileName(), why);
         std::fputs(line.toLocal8Bit().constData(), stderr);
     }
     m_pending.clear();

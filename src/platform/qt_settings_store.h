@@ -1,7 +1,9 @@
 #pragma once
-// The settings store on disk: on Linux an INI-style file per application in the user's
-// configuration folder (~/.config/<application>/<application>.conf), one section per settings
-// section. Written entries are kept in memory until flush() puts them in the files.
+// The per-user settings store through QSettings, in one of two places: an INI-style file per
+// application in the user's configuration folder (~/.config/<application>/<application>.conf on
+// Linux), or the Windows registry key where the platform's runtime keeps every program's settings
+// (HKEY_CURRENT_USER\Software\VB and VBA Program Settings\<application>), one section per
+// sub-key and every value a text. Written entries are kept in memory until flush() stores them.
 
 #include <map>
 #include <string>
@@ -10,8 +12,12 @@
 
 namespace galvix::platform {
 
+enum class SettingsLocation { ConfigFile, ProgramSettingsKey };
+
 class QtSettingsStore final : public SettingsStore {
 public:
+    explicit QtSettingsStore(SettingsLocation location);
+
     [[nodiscard]] std::string read(std::string_view application, std::string_view section,
                                    std::string_view key, std::string_view fallback) const override;
     void write(std::string_view application, std::string_view section, std::string_view key,
@@ -21,6 +27,7 @@ public:
     void flush() override;
 
 private:
+    SettingsLocation m_location;
     // Entries written since the last flush: by application, then by "section/key".
     std::map<std::string, std::map<std::string, std::string, std::less<>>, std::less<>> m_pending;
 };

@@ -8,10 +8,4 @@ float Mt19937Source::NextValue()
     return static_cast<float>(m_engine() >> 8U) * TwoToMinus24;
 }
 
-RandomSource& programRandomSource()
-{
-    static Mt19937Source source;
-    return source;
-}
-
 } // namespace galvix::weekly_menu

@@ -23,7 +23,4 @@ private:
     std::mt19937 m_engine;
 };
 
-// The program's one source, created on first use and never reset.
-[[nodiscard]] RandomSource& programRandomSource();
-
 } // namespace galvix::weekly_menu

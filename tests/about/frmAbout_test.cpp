@@ -18,6 +18,7 @@
 #include "support/accessibility.h"
 #include "support/event_loop.h"
 #include "support/platform_fakes.h"
+#include "support/test_services.h"
 #include "support/window_texts.h"
 #include "toolkit/loaded_windows.h"
 #include "toolkit/surface.h"
@@ -63,7 +64,7 @@ class AboutFromMainWindow : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_main = new app::frmMain(m_settings, m_source);
+        m_main = new app::frmMain(testing::testServices(m_settings, m_source));
         m_main->showLoaded();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(m_main));
     }
@@ -282,7 +283,7 @@ TEST_F(SystemInfoButton, SaysTheToolIsUnavailableAndLeavesTheBoxAsItWas)
 TEST(AboutBoxLayout, EveryCaptionFitsItsControl)
 {
     QWidget owner;
-    frmAbout about(&owner);
+    frmAbout about(testing::noSysInfo(), &owner);
     for (QLabel* l : about.findChildren<QLabel*>()) {
         const QRect needed = l->fontMetrics().boundingRect(QRect(0, 0, l->width(), 10000),
                                                           Qt::TextWordWrap | Qt::AlignLeft, l->text());

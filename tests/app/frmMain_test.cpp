@@ -23,6 +23,7 @@
 #include "support/event_loop.h"
 #include "support/memory_settings.h"
 #include "support/scripted_source.h"
+#include "support/test_services.h"
 #include "toolkit/loaded_windows.h"
 #include "weekly_menu/generators.h"
 
@@ -37,7 +38,7 @@ using toolkit::LoadedWindows;
 class ProgramRun {
 public:
     ProgramRun(platform::SettingsStore& settings, weekly_menu::RandomSource& source)
-        : m_window(new frmMain(settings, source))
+        : m_window(new frmMain(testing::testServices(settings, source)))
     {
         m_window->showLoaded();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(m_window.data()));
@@ -312,7 +313,7 @@ TEST(Module1, MainShowsTheMainWindowAndRemembersItInTheSettingsFile)
     EXPECT_EQ(stored.value("Settings/MainLeft").toString(), "3000");
     EXPECT_EQ(stored.value("Settings/MainTop").toString(), "1800");
     EXPECT_EQ(stored.value("Settings/MainWidth").toString(), "6500");
-    EXPECT_EQ(platform::QtSettingsStore().read("Galvix", "Settings", "MainHeight", "none"), "6500");
+    EXPECT_EQ(platform::QtSettingsStore(platform::SettingsLocation::ConfigFile).read("Galvix", "Settings", "MainHeight", "none"), "6500");
 }
 
 } // namespace

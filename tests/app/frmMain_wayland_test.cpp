@@ -9,6 +9,7 @@
 #include "app/frmMain.h"
 #include "support/event_loop.h"
 #include "support/memory_settings.h"
+#include "support/test_services.h"
 #include "weekly_menu/random_source.h"
 
 namespace galvix::app {
@@ -25,7 +26,7 @@ TEST(MainWindowOnWayland, RestoresTheOuterSizeAndKeepsTheStoredPosition)
     settings.set("MainWidth", "7500");
     settings.set("MainHeight", "6000");
     weekly_menu::Mt19937Source source;
-    auto* window = new frmMain(settings, source);
+    auto* window = new frmMain(testing::testServices(settings, source));
     window->showLoaded();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
     EXPECT_TRUE(QTest::qWaitFor([window] { return window->frameGeometry().size() == QSize(500, 400); }))

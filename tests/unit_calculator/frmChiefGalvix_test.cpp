@@ -25,6 +25,7 @@
 #include "support/memory_settings.h"
 #include "support/platform_fakes.h"
 #include "support/tab_order.h"
+#include "support/test_services.h"
 #include "support/window_texts.h"
 #include "toolkit/form_handle.h"
 #include "unit_calculator/frmChiefGalvix.h"
@@ -292,7 +293,7 @@ TEST(CalculatorWindowLifetime, TheMainMenuOpensASingleCalculatorThatClosesWithTh
 {
     testing::MemorySettings settings;
     weekly_menu::Mt19937Source source;
-    auto* main = new app::frmMain(settings, source);
+    auto* main = new app::frmMain(testing::testServices(settings, source));
     main->showLoaded();
     auto* unit = main->findChild<QAction*>(QStringLiteral("mnuUnit"));
     ASSERT_NE(unit, nullptr);

@@ -64,7 +64,7 @@ void closeNow(const QPointer<QWidget>& window)
 
 } // namespace
 
-void closeOnEndSignals(QWidget& mainWindow)
+void closeOnEnding(QWidget& mainWindow)
 {
     static const bool signalsPassed = installSignalHandlers();
     if (!signalsPassed)
