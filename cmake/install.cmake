@@ -47,6 +47,11 @@ add_custom_target(galvix_icon_pngs ALL DEPENDS ${GALVIX_ICON_PNGS})
 qt_add_resources(galvix_gui galvix_icons PREFIX /icons BASE ${GALVIX_DATA_DIR}/icons
                  FILES ${GALVIX_DATA_DIR}/icons/48.png)
 
+if(WIN32)
+  include(${PROJECT_SOURCE_DIR}/cmake/windows_package.cmake)
+  return()
+endif()
+
 install(TARGETS galvix RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${GALVIX_DESKTOP_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${GALVIX_METAINFO_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)

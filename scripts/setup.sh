@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Galvix needs to build, test and run, skipping those already there.
+#   scripts/setup.sh           for Debian: build, test and run
+#   scripts/setup.sh windows   the same, and what building and testing the Windows program needs
 # Safe to run again: it only calls apt-get when something is missing.
 set -euo pipefail
 
@@ -17,6 +19,13 @@ packages=(
   openbox xdotool wmctrl x11-utils xclip imagemagick
   qt6-gtk-platformtheme gnome-themes-extra
 )
+if [ "${1:-}" = windows ]; then
+  packages+=(
+    g++-mingw-w64-x86-64-posix wine wine64 nsis dpkg-dev xz-utils
+  )
+fi
+# g++-mingw-w64-x86-64-posix, wine and nsis: the Windows program is cross-compiled, run and
+# packaged here; dpkg-dev unpacks the Qt source package that Qt for Windows is built from.
 # file: the Debian package's dpkg-shlibdeps step needs it to find the program's libraries.
 # weston and qt6-wayland: the main window's test on a Wayland compositor.
 # qt6-gtk-platformtheme and gnome-themes-extra: the end-to-end run under GTK's dark Adwaita theme,

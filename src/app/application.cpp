@@ -1,7 +1,9 @@
 #include "app/application.h"
 
 #include <QApplication>
+#include <QDirIterator>
 #include <QFont>
+#include <QFontDatabase>
 #include <QIcon>
 #include <QStyleFactory>
 #include <QTimer>
@@ -22,6 +24,15 @@ void installWindowIcon()
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/48.png")));
 }
 
+// A system without the captions' font, Windows among them, gets it from the program itself: the
+// build embeds it there, and adds nothing where the system has it.
+void addCarriedFonts()
+{
+    QDirIterator fonts(QStringLiteral(":/fonts"), {QStringLiteral("*.ttf")});
+    while (fonts.hasNext())
+        QFontDatabase::addApplicationFont(fonts.next());
+}
+
 } // namespace
 
 void configureApplication(QApplication& application, IconTiming iconTiming)
@@ -40,6 +51,7 @@ void configureApplication(QApplication& application, IconTiming iconTiming)
     // One style and one font everywhere, so that the design sizes of the controls hold on every
     // desktop: the captions were measured against this font.
     application.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    addCarriedFonts();
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(11);
     QApplication::setFont(font);

@@ -12,11 +12,16 @@
 
 namespace {
 
-// Without a display Qt would only print a platform-plugin error and abort.
+// Without a display Qt would only print a platform-plugin error and abort. A Windows program always
+// has the desktop it was started on.
 bool displayAvailable()
 {
+#ifdef _WIN32
+    return true;
+#else
     return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY")
            || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+#endif
 }
 
 } // namespace

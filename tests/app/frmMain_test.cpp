@@ -18,7 +18,6 @@
 
 #include "app/Module1.h"
 #include "app/frmMain.h"
-#include "platform/qt_settings_store.h"
 #include "support/accessibility.h"
 #include "support/event_loop.h"
 #include "support/memory_settings.h"
@@ -295,7 +294,7 @@ TEST_F(MainWindow, ClosingItClosesThePlannerAndEndsTheProgram)
     EXPECT_EQ(settings.get("MainLeft"), "1000") << "closing still saves the placement";
 }
 
-TEST(Module1, MainShowsTheMainWindowAndRemembersItInTheSettingsFile)
+TEST(Module1, MainShowsTheMainWindowAndRemembersItInTheSettingsStore)
 {
     Module1::Main();
     QPointer<frmMain> window = Module1::mainWindow();
@@ -308,12 +307,17 @@ TEST(Module1, MainShowsTheMainWindowAndRemembersItInTheSettingsFile)
     flushDeletes();
     EXPECT_TRUE(window.isNull());
 
+#ifdef _WIN32
+    const QSettings stored(QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\Galvix"),
+                           QSettings::NativeFormat);
+#else
     const QString file = qEnvironmentVariable("XDG_CONFIG_HOME") + "/Galvix/Galvix.conf";
     const QSettings stored(file, QSettings::IniFormat);
+#endif
     EXPECT_EQ(stored.value("Settings/MainLeft").toString(), "3000");
     EXPECT_EQ(stored.value("Settings/MainTop").toString(), "1800");
     EXPECT_EQ(stored.value("Settings/MainWidth").toString(), "6500");
-    EXPECT_EQ(platform::QtSettingsStore(platform::SettingsLocation::ConfigFile).read("Galvix", "Settings", "MainHeight", "none"), "6500");
+    EXPECT_EQ(programServices().settings.read("Galvix", "Settings", "MainHeight", "none"), "6500");
 }
 
 } // namespace

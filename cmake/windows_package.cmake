@@ -1,0 +1,82 @@
+# Galvix for Windows: the program with its icon and version in its resources, the font its captions
+# were measured against, everything it loads beside it, and an installer and a portable zip of
+# them (cpack in the build folder).
+
+# Windows has no Liberation Sans: the program carries the two faces it uses, with their licence.
+set(GALVIX_FONT_DIR /usr/share/fonts/truetype/liberation2)
+set(GALVIX_FONT_LICENCE /usr/share/doc/fonts-liberation2/copyright)
+foreach(file ${GALVIX_FONT_DIR}/LiberationSans-Regular.ttf ${GALVIX_FONT_DIR}/LiberationSans-Bold.ttf
+             ${GALVIX_FONT_LICENCE})
+  if(NOT EXISTS ${file})
+    message(FATAL_ERROR "${file} is missing: install Debian's fonts-liberation2")
+  endif()
+endforeach()
+qt_add_resources(galvix_gui galvix_fonts PREFIX /fonts BASE ${GALVIX_FONT_DIR}
+                 FILES ${GALVIX_FONT_DIR}/LiberationSans-Regular.ttf ${GALVIX_FONT_DIR}/LiberationSans-Bold.ttf)
+
+# The program's icon, in the sizes Explorer, the Start menu and the task bar draw, and its version.
+find_program(GALVIX_CONVERT convert REQUIRED)
+set(GALVIX_ICO ${GALVIX_DATA_DIR}/icons/galvix.ico)
+set(ico_pngs)
+foreach(size 16 24 32)
+  set(png ${GALVIX_DATA_DIR}/icons/${size}.png)
+  add_custom_command(OUTPUT ${png}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${GALVIX_DATA_DIR}/icons
+    COMMAND ${GALVIX_RSVG_CONVERT} --width ${size} --height ${size} --output ${png} ${GALVIX_ICON_SVG}
+    DEPENDS ${GALVIX_ICON_SVG} VERBATIM)
+  list(APPEND ico_pngs ${png})
+endforeach()
+list(APPEND ico_pngs ${GALVIX_DATA_DIR}/icons/48.png ${GALVIX_DATA_DIR}/icons/256.png)
+add_custom_command(OUTPUT ${GALVIX_ICO}
+  COMMAND ${GALVIX_CONVERT} ${ico_pngs} ${GALVIX_ICO}
+  DEPENDS ${ico_pngs}
+  COMMENT "Making the program's icon file"
+  VERBATIM)
+configure_file(${PROJECT_SOURCE_DIR}/data/galvix.rc.in ${GALVIX_DATA_DIR}/galvix.rc @ONLY)
+set_source_files_properties(${GALVIX_DATA_DIR}/galvix.rc PROPERTIES OBJECT_DEPENDS ${GALVIX_ICO})
+target_sources(galvix PRIVATE ${GALVIX_DATA_DIR}/galvix.rc)
+set_target_properties(galvix PROPERTIES WIN32_EXECUTABLE ON)
+
+# Everything is installed in one folder: the program finds the DLLs beside it and the platform
+# plug-in in platforms/ below it.
+install(TARGETS galvix RUNTIME DESTINATION .)
+set(qt_dlls)
+foreach(module Core Gui Widgets PrintSupport)
+  list(APPEND qt_dlls $<TARGET_FILE:Qt6::${module}>)
+endforeach()
+install(FILES ${qt_dlls} DESTINATION .)
+install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
+# The compiler's own run-time libraries, which the program and Qt load.
+set(GALVIX_MINGW_DLLS)
+foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
+  execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
+                  OUTPUT_VARIABLE path OUTPUT_STRIP_TRAILING_WHITESPACE)
+  if(NOT IS_ABSOLUTE "${path}" OR NOT EXISTS "${path}")
+    message(FATAL_ERROR "The compiler does not know where ${dll} is")
+  endif()
+  list(APPEND GALVIX_MINGW_DLLS ${path})
+endforeach()
+install(FILES ${GALVIX_MINGW_DLLS} DESTINATION .)
+install(FILES ${GALVIX_FONT_LICENCE} DESTINATION licences RENAME LiberationSans.txt)
+
+set(CPACK_GENERATOR NSIS ZIP)
+set(CPACK_PACKAGE_NAME Galvix)
+set(CPACK_PACKAGE_VENDOR Navorel)
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+set(CPACK_PACKAGE_HOMEPAGE_URL "${GALVIX_HOMEPAGE}")
+set(CPACK_PACKAGE_FILE_NAME galvix-${PROJECT_VERSION}-win64)
+set(CPACK_PACKAGE_INSTALL_DIRECTORY Galvix)
+set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Galvix)
+set(CPACK_STRIP_FILES ON)
+# The Start menu's entry starts galvix.exe and shows its icon.
+set(CPACK_PACKAGE_EXECUTABLES galvix Galvix)
+set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+set(CPACK_NSIS_PACKAGE_NAME Galvix)
+set(CPACK_NSIS_DISPLAY_NAME Galvix)
+set(CPACK_NSIS_MUI_ICON ${GALVIX_ICO})
+set(CPACK_NSIS_MUI_UNIICON ${GALVIX_ICO})
+set(CPACK_NSIS_INSTALLED_ICON_NAME galvix.exe)
+set(CPACK_NSIS_URL_INFO_ABOUT "${GALVIX_HOMEPAGE}")
+set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
+include(CPack)

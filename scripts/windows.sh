@@ -1,0 +1,133 @@
+#!/usr/bin/env bash
+# Builds Galvix for Windows on Debian, tests it under Wine and packages it:
+#   1. installs what is missing (Debian packages only: the mingw-w64 cross compiler, Wine, NSIS);
+#   2. builds Qt for Windows from Debian's own qt6-base source package, of the same version as
+#      this machine's Qt tools, once: it is kept in the cache folder below and reused;
+#   3. cross-builds the program and its unit tests (the "windows" preset) and runs the tests
+#      under Wine;
+#   4. writes build/windows/galvix-<version>-win64.exe, an installer, and a portable
+#      galvix-<version>-win64.zip;
+#   5. installs that installer in a fresh Wine prefix on a private X display and drives the
+#      installed program from outside (tests/wine).
+#
+# GALVIX_WINDOWS_CACHE (default ~/.cache/galvix-windows) keeps Qt for Windows and GoogleTest for
+# Windows, one folder per version; delete a folder to have it built again.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+checkout=$PWD
+scripts/setup.sh windows
+
+cache=${GALVIX_WINDOWS_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/galvix-windows}
+toolchain=$checkout/cmake/mingw-w64-x86_64.cmake
+jobs=$(nproc)
+started=$SECONDS
+step() { printf '=== %s (%ds so far)\n' "$1" $((SECONDS - started)); }
+
+# --- Qt for Windows --------------------------------------------------------------------------
+qt_source_package=$(dpkg-query -W -f='${source:Package}' qt6-base-dev)
+qt_version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev)
+qt_prefix=$cache/qt-$qt_version-mingw-w64
+gtest_version=$(dpkg-query -W -f='${Version}' googletest)
+gtest_prefix=$cache/googletest-$gtest_version-mingw-w64
+
+# The archive and suite this machine installed qt6-base-dev from, as "URI SUITE COMPONENT".
+qt_origin() {
+  apt-cache policy qt6-base-dev | awk -v version="$qt_version" '
+    { first = $1 == "***" ? $2 : $1 }
+    first == version { found = 1; next }
+    found && $2 ~ /^[a-z]+:\/\// { split($3, parts, "/"); print $2, parts[1], parts[2]; exit }
+    found && $2 !~ /^\// { found = 0 }'
+}
+
+# Fetches the source package through an apt configuration of its own in `work`, so that the
+# system's sources and lists stay as they are.
+fetch_qt_source() {
+  local work=$1 origin
+  origin=$(qt_origin)
+  if [ -z "$origin" ]; then
+    apt-get update -qq
+    origin=$(qt_origin)
+  fi
+  if [ -z "$origin" ]; then
+    echo "windows.sh: apt knows no archive that has qt6-base-dev $qt_version" >&2
+    return 1
+  fi
+  read -r uri suite component <<<"$origin"
+  mkdir -p "$work/apt/lists/partial" "$work/apt/archives/partial" "$work/source"
+  echo "deb-src $uri $suite $component" >"$work/apt/sources.list"
+  local options=(-o "Dir::Etc::SourceList=$work/apt/sources.list" -o "Dir::Etc::SourceParts=$work/apt/none"
+                 -o "Dir::State::Lists=$work/apt/lists" -o "Dir::Cache::archives=$work/apt/archives"
+                 -o Dir::Cache::pkgcache= -o Dir::Cache::srcpkgcache= -o APT::Sandbox::User=root)
+  apt-get -qq "${options[@]}" update
+  (cd "$work/source" && apt-get -qq "${options[@]}" source --download-only "$qt_source_package=$qt_version")
+  dpkg-source --no-check -x "$work/source/${qt_source_package}_${qt_version#*:}.dsc" "$work/qtbase" >/dev/null
+}
+
+# Only what Galvix uses: Core, Gui, Widgets, PrintSupport and Test, the Windows and offscreen
+# platform plug-ins, with the third-party libraries Qt carries. Debian's source leaves out the
+# tablet library (wintab) for its licence, so tablet events are off.
+build_qt() {
+  local work
+  work=$(mktemp -d "${TMPDIR:-/var/tmp}/galvix-qt.XXXXXX")
+  trap 'rm -rf "$work"' RETURN
+  fetch_qt_source "$work"
+  local off=(opengl dbus network sql xml concurrent vulkan zstd tabletevent freetype jpeg gif direct2d
+             textmarkdownreader textmarkdownwriter textodfwriter androiddeployqt)
+  local bundled=(zlib pcre2 png jpeg harfbuzz freetype doubleconversion)
+  local features=()
+  for feature in "${off[@]}"; do features+=("-DFEATURE_$feature=OFF"); done
+  for library in "${bundled[@]}"; do features+=("-DFEATURE_system_$library=OFF"); done
+  cmake -G Ninja -S "$work/qtbase" -B "$work/build" -Wno-dev \
+    -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON \
+    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake" \
+    -DCMAKE_INSTALL_PREFIX="$qt_prefix.partial" \
+    -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
+    -DFEATURE_printsupport=ON -DFEATURE_testlib=ON "${features[@]}" >"$work/configure.log" ||
+    { tail -n 40 "$work/configure.log"; return 1; }
+  cmake --build "$work/build" --parallel "$jobs"
+  rm -rf "$qt_prefix.partial"
+  cmake --install "$work/build" >/dev/null
+  mv "$qt_prefix.partial" "$qt_prefix"
+}
+
+build_gtest() {
+  local work
+  work=$(mktemp -d "${TMPDIR:-/var/tmp}/galvix-gtest.XXXXXX")
+  trap 'rm -rf "$work"' RETURN
+  cmake -G Ninja -S /usr/src/googletest -B "$work" -Wno-dev -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+    -DCMAKE_BUILD_TYPE=Release -DBUILD_GMOCK=OFF -DCMAKE_INSTALL_PREFIX="$gtest_prefix.partial" >/dev/null
+  cmake --build "$work" --parallel "$jobs" >/dev/null
+  rm -rf "$gtest_prefix.partial"
+  cmake --install "$work" >/dev/null
+  mv "$gtest_prefix.partial" "$gtest_prefix"
+}
+
+mkdir -p "$cache"
+if [ -d "$qt_prefix" ]; then
+  echo "Qt for Windows: $qt_prefix"
+else
+  step "building Qt $qt_version for Windows into $qt_prefix (once)"
+  build_qt
+fi
+[ -d "$gtest_prefix" ] || { step "building GoogleTest $gtest_version for Windows"; build_gtest; }
+
+# --- the program, its unit tests under Wine, the installer -----------------------------------
+export GALVIX_WINDOWS_PREFIX="$qt_prefix;$gtest_prefix"
+# The tests run under Wine in a prefix of their own, which lives as long as the build folder.
+export WINEPREFIX=$checkout/build/windows/wine-prefix WINEARCH=win64 WINEDEBUG=-all
+# No installer of Wine's Mono or Gecko is offered: nothing here uses them.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+step "building the program and its unit tests"
+cmake --preset windows >/dev/null
+cmake --build --preset windows
+step "running the unit tests under Wine"
+[ -d "$WINEPREFIX" ] || wineboot --init >/dev/null 2>&1
+ctest --preset windows -j "$jobs"
+step "packaging"
+(cd build/windows && cpack >/dev/null)
+ls -l build/windows/galvix-*-win64.exe build/windows/galvix-*-win64.zip
+wineserver --kill 2>/dev/null || true
+
+step "the installed program under Wine"
+/usr/bin/python3 tests/wine/run.py build/windows/galvix-*-win64.exe
+step "done"

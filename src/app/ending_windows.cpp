@@ -1,0 +1,21 @@
+#include "app/ending.h"
+
+#include <QCoreApplication>
+#include <QPointer>
+#include <QWidget>
+
+namespace galvix::app {
+
+void closeOnEnding(QWidget& mainWindow)
+{
+    // At a log-off or shut-down the system waits for this to return before it ends the process,
+    // so the unload's placement is stored by then. After a close of the main window the program
+    // also says it is about to quit, with the window already gone.
+    QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, &mainWindow,
+                     [window = QPointer<QWidget>(&mainWindow)] {
+                         if (window && window->isVisible())
+                             window->close();
+                     });
+}
+
+} // namespace galvix::app
