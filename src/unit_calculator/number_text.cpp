@@ -8,6 +8,7 @@
 #include <iterator>
 #include <limits>
 #include <string>
+#include <stdexcept>
 #include <system_error>
 
 #include "unit_calculator/arithmetic_error.h"
@@ -151,51 +152,101 @@ struct Scientific {
     return readDecimal(text);
 }
 
-} // namespace
+// A positive number rounded to fifteen significant digits: the digits as one integer from 1E+14 to
+// 999999999999999, and the decimal exponent of the first of them.
+struct FifteenDigits {
+    std::uint64_t digits = 0;
+    int exponent = 0;
+};
 
-double ReadNumber(std::string_view text)
+constexpr int SignificantDigits = 15;
+
+// The conversions below are given buffers that always fit; a failure would be a fault of this file.
+void check(bool holds, const char* what)
 {
-    if (std::ranges::none_of(text, isBlank))
-        return readCompact(text);
-    std::string compact;
-    compact.reserve(text.size());
-    std::ranges::copy_if(text, std::back_inserter(compact), [](char c) { return !isBlank(c); });
-    return readCompact(compact);
+    if (!holds)
+        throw std::logic_error(what);
 }
 
-std::string WriteNumber(double value)
+[[nodiscard]] constexpr std::uint64_t powerOfFive(int n)
 {
-    if (std::isnan(value))
-        return "NaN";
-    if (std::isinf(value))
-        return value > 0 ? "Infinity" : "-Infinity";
-    if (value == 0)
-        return "0";
+    std::uint64_t result = 1;
+    for (int i = 0; i < n; ++i)
+        result *= 5;
+    return result;
+}
 
-    // Fifteen significant digits, correctly rounded from the exact binary value ("d.dddde+XX"),
-    // by a conversion that depends on neither the locale nor the rounding mode.
-    std::array<char, 32> scientific{};
-    const auto written = std::to_chars(scientific.data(), scientific.data() + scientific.size(),
-                                       std::fabs(value), std::chars_format::scientific, 14);
-    std::array<char, 15> digits{};
-    digits[0] = scientific[0];
-    for (std::size_t i = 1; i < digits.size(); ++i)
-        digits[i] = scientific[i + 1];
-    int exponent = 0;
-    const char* exponentText = scientific.data() + 17; // after "d.dddddddddddddde"
-    if (*exponentText == '+')
-        ++exponentText;
-    std::from_chars(exponentText, written.ptr, exponent);
+// Whether `magnitude` is exactly `sixteen` x 10^k, for a sixteen-digit odd integer `sixteen`. With
+// 10^k written as 2^k x 5^k, the power of two comes off the double exactly (ldexp) and the rest is
+// compared in integers. Beyond |k| = 22 no double is such a number: it would need 5^|k| as a factor
+// of its 53-bit significand (k above 0) or of `sixteen` (k below 0), and 5^23 exceeds both.
+[[nodiscard]] bool isExactly(double magnitude, std::uint64_t sixteen, int k)
+{
+    constexpr int MaxPowerOfFive = 22;
+    if (k < -MaxPowerOfFive || k > MaxPowerOfFive)
+        return false;
+    const double scaled = std::ldexp(magnitude, -k);
+    if (scaled != std::floor(scaled) || scaled >= 0x1p64)
+        return false;
+    const auto whole = static_cast<std::uint64_t>(scaled);
+    const std::uint64_t fives = powerOfFive(std::abs(k));
+    if (k >= 0)
+        return whole % fives == 0 && whole / fives == sixteen;
+    return sixteen % fives == 0 && sixteen / fives == whole;
+}
+
+// Fifteen significant digits, correctly rounded from the exact binary value by a conversion that
+// depends on neither the locale nor the rounding mode. That conversion takes a value exactly
+// halfway between two fifteen-digit numbers to the even one; the calculator rounds such a tie away
+// from zero, as the platform's own conversion of a double to text does (999999999999090.5 is
+// written 999999999999091), so a tie that went down is moved up one unit. A tie that went up needs
+// nothing, and moving up from an even last digit never carries.
+[[nodiscard]] FifteenDigits roundToFifteenDigits(double magnitude)
+{
+    // "d.ddddddddddddddde+XXX": fourteen digits after the point, then the exponent.
+    std::array<char, 32> text{};
+    const auto written = std::to_chars(text.data(), text.data() + text.size(), magnitude,
+                                       std::chars_format::scientific, SignificantDigits - 1);
+    check(written.ec == std::errc{}, "to_chars could not write the digits of a double");
+    const std::string_view scientific(text.data(), static_cast<std::size_t>(written.ptr - text.data()));
+    const std::size_t e = scientific.find('e');
+    const std::string_view exponentText = scientific.substr(e + (scientific[e + 1] == '+' ? 2 : 1));
+
+    FifteenDigits result;
+    for (const char c : scientific.substr(0, e)) {
+        if (c != '.')
+            result.digits = result.digits * 10 + static_cast<std::uint64_t>(c - '0');
+    }
+    const auto read = std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(),
+                                      result.exponent);
+    check(read.ec == std::errc{} && read.ptr == exponentText.data() + exponentText.size(),
+          "the exponent to_chars wrote does not read back");
+
+    const int sixteenthDigitPower = result.exponent - SignificantDigits;
+    if (isExactly(magnitude, result.digits * 10 + 5, sixteenthDigitPower))
+        ++result.digits;
+    return result;
+}
+
+// Writes the digits as the calculator shows them: exponent form from 1E+15 up and below 1E-04, plain
+// decimals between, no trailing zeros and no point for an integral value.
+[[nodiscard]] std::string layOut(bool negative, FifteenDigits number)
+{
+    std::array<char, SignificantDigits> digits{};
+    const auto written = std::to_chars(digits.data(), digits.data() + digits.size(), number.digits);
+    check(written.ec == std::errc{} && written.ptr == digits.data() + digits.size(), "not fifteen digits");
     std::size_t count = digits.size();
     while (count > 1 && digits[count - 1] == '0')
         --count;
+    const int exponent = number.exponent;
 
-    std::array<char, 32> out{};
+    // At most a sign, fifteen digits, a point and "E+308", or a sign, "0.000" and fifteen digits.
+    std::array<char, 24> out{};
     std::size_t size = 0;
     const auto put = [&out, &size](char c) { out[size++] = c; };
-    if (value < 0)
+    if (negative)
         put('-');
-    if (exponent >= 15 || exponent < -4) {
+    if (exponent >= SignificantDigits || exponent < -4) {
         put(digits[0]);
         if (count > 1)
             put('.');
@@ -225,6 +276,29 @@ std::string WriteNumber(double value)
             put(digits[i]);
     }
     return {out.data(), size};
+}
+
+} // namespace
+
+double ReadNumber(std::string_view text)
+{
+    if (std::ranges::none_of(text, isBlank))
+        return readCompact(text);
+    std::string compact;
+    compact.reserve(text.size());
+    std::ranges::copy_if(text, std::back_inserter(compact), [](char c) { return !isBlank(c); });
+    return readCompact(compact);
+}
+
+std::string WriteNumber(double value)
+{
+    if (std::isnan(value))
+        return "NaN";
+    if (std::isinf(value))
+        return value > 0 ? "Infinity" : "-Infinity";
+    if (value == 0)
+        return "0";
+    return layOut(value < 0, roundToFifteenDigits(std::fabs(value)));
 }
 
 } // namespace galvix::unit_calculator
