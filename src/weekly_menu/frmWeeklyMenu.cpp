@@ -231,18 +231,12 @@ WeekMenu frmWeeklyMenu::currentWeek() const
     return readWeek([this](std::string_view control) { return m_surface->controlText(control); });
 }
 
-// From a generator's first draw on, a step that fails is skipped and the rest are still written;
-// before it, and in Clear, a failure ends the click.
+// gridMatchesTable() proves every control a generator or Clear names is in the table, so no step
+// can fail here and none needs to be skipped.
 void frmWeeklyMenu::apply(const CellTexts& texts)
 {
-    for (const CellText& cell : texts) {
-        try {
-            m_surface->setControlText(cell.control, cell.text);
-        } catch (const toolkit::MissingControl&) {
-            if (!cell.afterFirstDraw)
-                throw;
-        }
-    }
+    for (const CellText& cell : texts)
+        m_surface->setControlText(cell.control, cell.text);
 }
 
 } // namespace galvix::weekly_menu

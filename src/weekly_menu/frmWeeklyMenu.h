@@ -40,8 +40,7 @@ public:
     [[nodiscard]] MenuOutput& output() const { return *m_output; }
 
 private:
-    // Writes each text into its control in order. A pair after the generator's first draw whose
-    // control cannot be written is skipped; any other such pair throws toolkit::MissingControl.
+    // Writes each text into its control in order.
     void apply(const CellTexts& texts);
 
     RandomSource& m_source;
