@@ -46,11 +46,9 @@ constexpr std::array<LineSpec, 1> AboutLines{{
     {"Line1", 240, 2445, 5657, 2445, White, 2},
 }};
 
-constexpr toolkit::FormSpec AboutForm{"About Galvix", 5865, 3630, AboutControls, AboutLines};
-
-using AboutSurface = toolkit::FormSurface<AboutForm>;
-
 } // namespace
+
+constexpr toolkit::FormSpec AboutForm{"About Galvix", 5865, 3630, AboutControls, AboutLines};
 
 const SysInfoServices& programSysInfoServices()
 {
@@ -74,12 +72,11 @@ frmAbout::frmAbout(const SysInfoServices& services, QWidget* owner)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(toolkit::toQString(AboutForm.caption));
-    auto* surface = new AboutSurface(this);
-    m_surface = surface;
-    setFixedSize(surface->size());
+    m_surface = new toolkit::FormSurface<AboutForm>(this);
+    setFixedSize(m_surface->size());
 
     // The program's name stands out as the box's heading.
-    QLabel* title = surface->label("lblTitle");
+    QLabel* title = m_surface->label("lblTitle");
     QFont heading = title->font();
     heading.setPixelSize(20);
     heading.setBold(true);
@@ -87,8 +84,8 @@ frmAbout::frmAbout(const SysInfoServices& services, QWidget* owner)
 
     // OK is the default button and, through the dialog, Esc closes the box like OK. As in any
     // dialog, Enter presses whichever button has the focus.
-    QPushButton* ok = surface->button("cmdOK");
-    QPushButton* sysInfo = surface->button("cmdSysInfo");
+    QPushButton* ok = m_surface->button("cmdOK");
+    QPushButton* sysInfo = m_surface->button("cmdSysInfo");
     ok->setAutoDefault(true);
     sysInfo->setAutoDefault(true);
     ok->setDefault(true);
@@ -100,9 +97,8 @@ frmAbout::frmAbout(const SysInfoServices& services, QWidget* owner)
 
 void frmAbout::Form_Load()
 {
-    auto& surface = static_cast<AboutSurface&>(*m_surface);
-    surface.setControlText("lblVersion", std::string("Version ") + platform::ApplicationVersion);
-    surface.setControlText("lblTitle", platform::ApplicationTitle);
+    m_surface->setControlText("lblVersion", std::string("Version ") + platform::ApplicationVersion);
+    m_surface->setControlText("lblTitle", platform::ApplicationTitle);
 }
 
 void frmAbout::cmdOK_Click() { toolkit::LoadedWindows::unload(this); }

@@ -6,12 +6,12 @@
 #include <QDialog>
 
 #include "about/system_info.h"
-
-namespace galvix::toolkit {
-class Surface;
-}
+#include "toolkit/surface.h"
 
 namespace galvix::about {
+
+// The box's controls and rules, in twips.
+extern const toolkit::FormSpec AboutForm;
 
 class frmAbout : public QDialog {
     Q_OBJECT
@@ -27,7 +27,7 @@ public:
 
 private:
     SysInfoServices m_services;
-    toolkit::Surface* m_surface = nullptr;
+    toolkit::FormSurface<AboutForm>* m_surface = nullptr;
 };
 
 // The back-ends StartSysInfo runs against in the program; they live as long as it does.

@@ -31,7 +31,11 @@ constexpr std::array<LineSpec, 1> MainLines{{
     {"Line1", 0, 0, 6600, 0, toolkit::syscolour::WindowBackground},
 }};
 
+} // namespace
+
 constexpr toolkit::FormSpec MainForm{"Navorel Version 1.1 for Riviradu", 6585, 5715, {}, MainLines};
+
+namespace {
 
 // A stored width or height below 100 pixels leaves no room for the menu bar and status bar.
 constexpr double MinimumOuterSize = 1500;

@@ -23,6 +23,9 @@ class SettingsStore;
 
 namespace galvix::app {
 
+// The window's title, client size and the rule under its menu bar, in twips.
+extern const toolkit::FormSpec MainForm;
+
 class frmMain : public QMainWindow {
     Q_OBJECT
 

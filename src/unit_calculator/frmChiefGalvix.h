@@ -11,15 +11,15 @@
 #include <string_view>
 
 #include "platform/qt_message_box.h"
+#include "toolkit/surface.h"
 #include "unit_calculator/conversions.h"
-
-namespace galvix::toolkit {
-class Surface;
-}
 
 namespace galvix::unit_calculator {
 
 struct ConvertStep;
+
+// The window's controls and rules, in twips.
+extern const toolkit::FormSpec ChiefGalvixForm;
 
 class frmChiefGalvix : public QWidget {
     Q_OBJECT
@@ -51,7 +51,7 @@ private:
     void runClick(Steps&& steps);
 
     platform::WindowMessageBox m_messages;
-    toolkit::Surface* m_surface = nullptr;
+    toolkit::FormSurface<ChiefGalvixForm>* m_surface = nullptr;
 };
 
 } // namespace galvix::unit_calculator

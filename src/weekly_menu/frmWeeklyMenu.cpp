@@ -150,7 +150,11 @@ constexpr std::array<LineSpec, 12> Lines{{
     {"Line4", 7200, 120, 7200, 7200},
 }};
 
+} // namespace
+
 constexpr toolkit::FormSpec WeeklyMenuForm{"Weekly Automatic and Random Menu", 11070, 7680, Controls, Lines};
+
+namespace {
 
 using PlannerSurface = toolkit::FormSurface<WeeklyMenuForm>;
 
@@ -196,8 +200,6 @@ void describeCells(const toolkit::Surface& surface)
 
 } // namespace
 
-const toolkit::FormSpec& weeklyMenuForm() { return WeeklyMenuForm; }
-
 frmWeeklyMenu::frmWeeklyMenu(RandomSource& source, QWidget* parent)
     : QWidget(parent, Qt::Window)
     , m_source(source)
@@ -210,12 +212,11 @@ frmWeeklyMenu::frmWeeklyMenu(RandomSource& source, QWidget* parent)
     resize(m_surface->size());
     describeCells(*m_surface);
 
-    const auto& surface = static_cast<const PlannerSurface&>(*m_surface);
-    connect(surface.button("Command1"), &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(surface.button("Command2"), &QPushButton::clicked, this, [this] { Command2_Click(); });
-    connect(surface.button("Command3"), &QPushButton::clicked, this, [this] { Command3_Click(); });
-    connect(surface.button("Command4"), &QPushButton::clicked, this, [this] { Command4_Click(); });
-    surface.button("Command1")->setFocus();
+    connect(m_surface->button("Command1"), &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(m_surface->button("Command2"), &QPushButton::clicked, this, [this] { Command2_Click(); });
+    connect(m_surface->button("Command3"), &QPushButton::clicked, this, [this] { Command3_Click(); });
+    connect(m_surface->button("Command4"), &QPushButton::clicked, this, [this] { Command4_Click(); });
+    m_surface->button("Command1")->setFocus();
 }
 
 void frmWeeklyMenu::Command1_Click() { apply(GenerateBreakfast(m_source)); }
@@ -228,7 +229,7 @@ void frmWeeklyMenu::Command4_Click() { apply(ClearGrid()); }
 
 WeekMenu frmWeeklyMenu::currentWeek() const
 {
-    return readWeek([this](std::string_view control) { return m_surface->controlText(control); });
+    return readWeek([this](std::string_view control) { return surface()->controlText(control); });
 }
 
 // gridMatchesTable() proves every control a generator or Clear names is in the table, so no step
@@ -236,7 +237,7 @@ WeekMenu frmWeeklyMenu::currentWeek() const
 void frmWeeklyMenu::apply(const CellTexts& texts)
 {
     for (const CellText& cell : texts)
-        m_surface->setControlText(cell.control, cell.text);
+        surface()->setControlText(cell.control, cell.text);
 }
 
 } // namespace galvix::weekly_menu

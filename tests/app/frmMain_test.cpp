@@ -23,6 +23,7 @@
 #include "support/event_loop.h"
 #include "support/memory_settings.h"
 #include "support/scripted_source.h"
+#include "toolkit/child.h"
 #include "toolkit/loaded_windows.h"
 #include "weekly_menu/generators.h"
 
@@ -111,17 +112,18 @@ TEST_F(MainWindow, DrawsARuleInTheWindowBackgroundColourUnderTheMenuBar)
 TEST_F(MainWindow, StatusBarShowsStatusTodaysDateAndTheTime)
 {
     ProgramRun run(settings, source);
-    const QStatusBar* bar = run.window().findChild<QStatusBar*>("sbStatusBar");
+    const QStatusBar* bar = toolkit::child<QStatusBar>(run.window(), "sbStatusBar");
     ASSERT_NE(bar, nullptr);
-    const auto* status = bar->findChild<QLabel*>("Panel1");
+    const auto* status = toolkit::child<QLabel>(*bar, "Panel1");
     EXPECT_EQ(status->text(), "Status");
     EXPECT_EQ(status->property("key").toString(), "Status");
-    EXPECT_EQ(bar->findChild<QLabel*>("Panel2")->text(),
-              QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
-    EXPECT_FALSE(bar->findChild<QLabel*>("Panel3")->text().isEmpty());
-    EXPECT_GT(status->x(), -1);
-    EXPECT_LT(bar->findChild<QLabel*>("Panel1")->x(), bar->findChild<QLabel*>("Panel2")->x());
-    EXPECT_LT(bar->findChild<QLabel*>("Panel2")->x(), bar->findChild<QLabel*>("Panel3")->x());
+    const auto* date = toolkit::child<QLabel>(*bar, "Panel2");
+    const auto* time = toolkit::child<QLabel>(*bar, "Panel3");
+    EXPECT_EQ(date->text(), QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
+    EXPECT_FALSE(time->text().isEmpty());
+    EXPECT_GT(status->width(), date->width() + time->width()) << "the status panel takes the room left";
+    EXPECT_LT(status->x(), date->x());
+    EXPECT_LT(date->x(), time->x());
 }
 
 // A screen reader hears the menus with their blanks and each panel by what it shows at the moment.
@@ -251,10 +253,10 @@ TEST_F(MainWindow, ShowingThePlannerTwiceGivesTheSameWindowUnchanged)
     run.window().mnuwm_Click();
     QPointer<weekly_menu::frmWeeklyMenu> first = run.window().weeklyMenu().window();
     first->Command1_Click();
-    const QString breakfast = first->findChild<QLineEdit*>("Text1")->text();
+    const QString breakfast = toolkit::child<QLineEdit>(*first, "Text1")->text();
     run.window().mnuwm_Click();
     EXPECT_EQ(run.window().weeklyMenu().window(), first.data());
-    EXPECT_EQ(first->findChild<QLineEdit*>("Text1")->text(), breakfast);
+    EXPECT_EQ(toolkit::child<QLineEdit>(*first, "Text1")->text(), breakfast);
     EXPECT_EQ(LoadedWindows::instance().count(), 2);
 }
 
@@ -272,12 +274,12 @@ TEST_F(MainWindow, ThePlannerOpensEmptyAfterItWasClosedAndItsDrawsRunOn)
     run.window().mnuwm_Click();
     weekly_menu::frmWeeklyMenu* second = run.window().weeklyMenu().window();
     ASSERT_NE(second, nullptr);
-    EXPECT_TRUE(second->findChild<QLineEdit*>("Text1")->text().isEmpty());
+    EXPECT_TRUE(toolkit::child<QLineEdit>(*second, "Text1")->text().isEmpty());
     second->Command1_Click();
 
     weekly_menu::Mt19937Source reference;
     (void)weekly_menu::GenerateBreakfast(reference);
-    EXPECT_EQ(second->findChild<QLineEdit*>("Text36")->text().toStdString(),
+    EXPECT_EQ(toolkit::child<QLineEdit>(*second, "Text36")->text().toStdString(),
               weekly_menu::GenerateBreakfast(reference)[1].text)
         << "the second click uses values 22 to 42";
 }
