@@ -23,8 +23,8 @@ using toolkit::ControlKind;
 using toolkit::ControlSpec;
 using toolkit::LineSpec;
 
-constexpr Colour Black = Colour::rgb(0, 0, 0);
-constexpr Colour White = Colour::rgb(255, 255, 255);
+constexpr Colour Black = Colour::fromRgb(0, 0, 0);
+constexpr Colour White = Colour::fromRgb(255, 255, 255);
 
 constexpr std::string_view Credits
     = "Galvix plans the galley's week of breakfasts, lunches and dinners, and converts the weights "

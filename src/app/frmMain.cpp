@@ -28,7 +28,7 @@ using toolkit::LineSpec;
 
 // A rule across the top of the client area, under the menu bar, in the window background colour.
 constexpr std::array<LineSpec, 1> MainLines{{
-    {"Line1", 0, 0, 6600, 0, toolkit::syscolour::WindowBackground},
+    {"Line1", 0, 0, 6600, 0, toolkit::SystemColour::WindowBackground},
 }};
 
 } // namespace

@@ -20,7 +20,7 @@ using toolkit::ControlKind;
 using toolkit::ControlSpec;
 using toolkit::LineSpec;
 using toolkit::NoTabStop;
-namespace syscolour = toolkit::syscolour;
+using toolkit::SystemColour;
 
 constexpr ControlKind TextBox = ControlKind::TextBox;
 constexpr ControlKind Label = ControlKind::Label;
@@ -28,10 +28,10 @@ constexpr ControlKind Button = ControlKind::CommandButton;
 constexpr ControlKind Frame = ControlKind::Frame;
 
 // Result fields stand out on the title-bar colour; the section headings are in the desktop colour.
-constexpr toolkit::Colour ResultBack = syscolour::ActiveTitleBar;
-constexpr toolkit::Colour WeightText = syscolour::ActiveTitleBarText;
-constexpr toolkit::Colour ResultText = syscolour::HighlightText;
-constexpr toolkit::Colour Heading = syscolour::Desktop;
+constexpr toolkit::Colour ResultBack = SystemColour::ActiveTitleBar;
+constexpr toolkit::Colour WeightText = SystemColour::ActiveTitleBarText;
+constexpr toolkit::Colour ResultText = SystemColour::HighlightText;
+constexpr toolkit::Colour Heading = SystemColour::Desktop;
 
 // Frames first, so that they lie beneath everything else. Captions keep their trailing blanks.
 // A field is named by the last column; a label or button is spoken by its caption, and the last

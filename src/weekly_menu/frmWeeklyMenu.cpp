@@ -18,7 +18,7 @@ namespace {
 using toolkit::ControlKind;
 using toolkit::ControlSpec;
 using toolkit::LineSpec;
-namespace syscolour = toolkit::syscolour;
+using toolkit::SystemColour;
 
 // Where each day's row stands; the columns are the same for every row.
 struct RowGeometry {
@@ -72,7 +72,7 @@ constexpr int textTabIndex(std::string_view name)
 constexpr ControlSpec textBox(std::string_view name, int left, int top, int width, int height)
 {
     return {ControlKind::TextBox, name, {}, left, top, width, height, textTabIndex(name),
-            textNumber(name) >= 22 ? syscolour::Desktop : toolkit::Colour{}};
+            textNumber(name) >= 22 ? SystemColour::Desktop : toolkit::Colour{}};
 }
 
 // Headings and buttons are spoken by their captions; the last column says what a caption leaves
@@ -91,11 +91,11 @@ constexpr std::array<ControlSpec, 15> FixedControls{{
     {ControlKind::Label, "Label16", "Meat/Fish; Soup; Vegetable;", 3600, 240, 2175, 255, toolkit::NoTabStop, {},
      {}, "Lunch, line 1"},
     {ControlKind::Label, "Label19", "Rice; Salad; Fruit;", 5760, 240, 1335, 375, toolkit::NoTabStop,
-     syscolour::Desktop, {}, "Lunch, line 2"},
+     SystemColour::Desktop, {}, "Lunch, line 2"},
     {ControlKind::Label, "Label22", "Meat/Fish; Soup; Vegetable;", 7320, 240, 2295, 375, toolkit::NoTabStop, {},
      {}, "Dinner, line 1"},
     {ControlKind::Label, "Label25", "Rice; Salad; Fruit; ", 9600, 240, 1455, 375, toolkit::NoTabStop,
-     syscolour::Desktop, {}, "Dinner, line 2"},
+     SystemColour::Desktop, {}, "Dinner, line 2"},
     {ControlKind::CommandButton, "Command4", "C", 120, 120, 495, 375, 24, {}, {},
      "Clears the whole week: every cell and every 24 hr label"},
     {ControlKind::CommandButton, "Command1", "Auto Breakfast Menu", 720, 7200, 2295, 375, 0, {}, {},
@@ -118,7 +118,7 @@ constexpr auto buildControls()
         controls[next++] = {ControlKind::Label, row.dayLabel, row.day, 0, at.dayLabelTop, at.dayLabelWidth,
                             at.dayLabelHeight};
         controls[next++] = {ControlKind::Label, row.hourLabel, {}, HourLabelLeft, at.hourLabelTop,
-                            HourLabelSize, HourLabelSize, toolkit::NoTabStop, syscolour::Highlight};
+                            HourLabelSize, HourLabelSize, toolkit::NoTabStop, SystemColour::Highlight};
         controls[next++] = textBox(row.breakfastLine1, at.breakfastLine1Left, at.line1Top,
                                    at.breakfastLine1Width, Line1Height);
         controls[next++]
