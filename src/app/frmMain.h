@@ -57,13 +57,8 @@ private:
     void refreshClock();
     void applyPlacement(const Placement& placement);
     void settleOuterSize();
-    struct ShownFrame {
-        PixelFrame client;
-        FrameMargins margins;
-    };
-    [[nodiscard]] ShownFrame shownFrame() const;
+    [[nodiscard]] PixelFrame clientArea() const;
     [[nodiscard]] PixelFrame currentFrame() const;
-    [[nodiscard]] PlacementLimits limits(std::vector<TwipsRect>& screens) const;
 
     platform::SettingsStore& m_settings;
     QLabel* m_datePanel = nullptr;
@@ -76,7 +71,7 @@ private:
 
     // The placement read at load and the frame it was applied as, so that a window the user did not
     // move or resize saves exactly what it read.
-    Placement m_restored;
+    Placement m_restored = DefaultPlacement;
     PixelFrame m_appliedFrame;
     // Whether the client area has been fitted to the outer size, which needs the window manager's
     // frame; until then the client area has the whole outer size.

@@ -49,6 +49,10 @@ public:
 
     frmMain& window() { return *m_window; }
 
+    // The outer frame as the program reads it: from the platform window, whose frame margins follow
+    // the window manager, not from QWidget's copy of them.
+    QRect outerFrame() const { return m_window->windowHandle()->frameGeometry(); }
+
     void close()
     {
         if (m_window)
@@ -151,7 +155,7 @@ TEST_F(MainWindow, FirstStartOpensAtTheDefaultPlacementAndSavesItUnchanged)
 {
     {
         ProgramRun run(settings, source);
-        const QRect outer = run.window().frameGeometry();
+        const QRect outer = run.outerFrame();
         EXPECT_EQ(outer.topLeft(), QPoint(67, 67)) << "1000 twips";
         EXPECT_EQ(outer.size(), QSize(433, 433)) << "6500 twips";
     }
@@ -175,7 +179,7 @@ TEST_F(MainWindow, RestoresWhereTheCookLeftItAndThreeRestartsDoNotCreep)
     QRect geometryBefore;
     for (int restart = 0; restart < 3; ++restart) {
         ProgramRun run(settings, source);
-        const QRect geometry = run.window().frameGeometry();
+        const QRect geometry = run.outerFrame();
         EXPECT_EQ(geometry.topLeft(), QPoint(150, 90));
         if (restart > 0) {
             EXPECT_EQ(geometry, geometryBefore);
@@ -194,7 +198,7 @@ TEST_F(MainWindow, SavesTheOuterSizeIncludingTheFrame)
     {
         ProgramRun run(settings, source);
         run.window().resize(500, 400);
-        const QRect outer = run.window().frameGeometry();
+        const QRect outer = run.outerFrame();
         run.close();
         EXPECT_EQ(settings.get("MainWidth"), std::to_string(outer.width() * 15));
         EXPECT_EQ(settings.get("MainHeight"), std::to_string(outer.height() * 15));
@@ -225,7 +229,7 @@ TEST_P(MainWindowBadPlacement, OpensWhereItCanBeSeenAndUsed)
 {
     settings.set(GetParam().key, GetParam().stored);
     ProgramRun run(settings, source);
-    EXPECT_EQ(run.window().frameGeometry(), GetParam().expected) << GetParam().what;
+    EXPECT_EQ(run.outerFrame(), GetParam().expected) << GetParam().what;
 }
 
 INSTANTIATE_TEST_SUITE_P(
