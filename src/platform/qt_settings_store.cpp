@@ -5,6 +5,8 @@
 #include <QSettings>
 
 #include <cstdio>
+#include <memory>
+#include <utility>
 
 #include "toolkit/qt_text.h"
 
@@ -13,6 +15,13 @@ namespace galvix::platform {
 namespace {
 
 using toolkit::toQString;
+
+// The one place the file's location is decided.
+std::unique_ptr<QSettings> openSettings(std::string_view application)
+{
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, toQString(application),
+                                       toQString(application));
+}
 
 std::string entryAddress(std::string_view section, std::string_view key)
 {
@@ -45,12 +54,16 @@ std::string QtSettingsStore::read(std::string_view application, std::string_view
         if (const auto entry = pending->second.find(address); entry != pending->second.end())
             return entry->second;
     }
-    const QSettings settings(QSettings::NativeFormat, QSettings::UserScope, toQString(application),
-                             toQString(application));
-    const QVariant value = settings.value(toQString(address));
-    if (!value.isValid())
-        return std::string(fallback);
-    return value.toString().toStdString();
+    auto stored = m_stored.find(application);
+    if (stored == m_stored.end()) {
+        Entries entries;
+        const std::unique_ptr<const QSettings> settings = openSettings(application);
+        for (const QString& entry : settings->allKeys())
+            entries.emplace(entry.toStdString(), settings->value(entry).toString().toStdString());
+        stored = m_stored.emplace(std::string(application), std::move(entries)).first;
+    }
+    const auto entry = stored->second.find(address);
+    return entry != stored->second.end() ? entry->second : std::string(fallback);
 }
 
 void QtSettingsStore::write(std::string_view application, std::string_view section, std::string_view key,
@@ -58,24 +71,24 @@ void QtSettingsStore::write(std::string_view application, std::string_view secti
 {
     auto pending = m_pending.find(application);
     if (pending == m_pending.end())
-        pending = m_pending.emplace(std::string(application), std::map<std::string, std::string, std::less<>>{}).first;
+        pending = m_pending.emplace(std::string(application), Entries{}).first;
     pending->second.insert_or_assign(entryAddress(section, key), std::string(text));
 }
 
 void QtSettingsStore::flush()
 {
     for (const auto& [application, entries] : m_pending) {
-        QSettings settings(QSettings::NativeFormat, QSettings::UserScope, toQString(application),
-                           toQString(application));
+        m_stored.erase(application);
+        const std::unique_ptr<QSettings> settings = openSettings(application);
         // Never write into the file in place, which a full disk would leave cut short.
-        settings.setAtomicSyncRequired(true);
+        settings->setAtomicSyncRequired(true);
         for (const auto& [address, text] : entries)
-            settings.setValue(toQString(address), toQString(text));
-        settings.sync();
-        if (settings.status() == QSettings::NoError)
+            settings->setValue(toQString(address), toQString(text));
+        settings->sync();
+        if (settings->status() == QSettings::NoError)
             continue;
         const QString line = QStringLiteral("%1: could not save the settings to %2: %3\n")
-                                 .arg(toQString(application), settings.fileName(), whyNotWritable(settings.fileName()));
+                                 .arg(toQString(application), settings->fileName(), whyNotWritable(settings->fileName()));
         std::fputs(line.toLocal8Bit().constData(), stderr);
     }
     m_pending.clear();
