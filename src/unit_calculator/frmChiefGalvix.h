@@ -1,5 +1,6 @@
 #pragma once
-// The unit calculator window, "Galvix Inventory": a weight convertor, a liquid convertor and a
+// The unit calculator window: the class frmChiefGalvix, titled "Galvix Inventory", in the folder
+// unit_calculator/ (one window, three names). A weight convertor, a liquid convertor and a
 // mini-calculator beside six empty store-room frames. Its buttons read fields, run the conversions
 // and write the results; the fields are all the state it has. A click that fails stops at the
 // failing step and tells the user which error it was; the window stays open.
