@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -152,16 +153,17 @@ struct Scientific {
     return readDecimal(text);
 }
 
-// A positive number rounded to fifteen significant digits: the digits as one integer from 1E+14 to
-// 999999999999999, and the decimal exponent of the first of them.
+constexpr int SignificantDigits = 15;
+
+// A positive number rounded to fifteen significant digits: the digits, and the decimal exponent of
+// the first of them.
 struct FifteenDigits {
-    std::uint64_t digits = 0;
+    std::array<char, SignificantDigits> digits{};
     int exponent = 0;
 };
 
-constexpr int SignificantDigits = 15;
-
-// The conversions below are given buffers that always fit; a failure would be a fault of this file.
+// The conversions below are given buffers that always fit and text they wrote themselves; a failure
+// would be a fault of this file.
 void check(bool holds, const char* what)
 {
     if (!holds)
@@ -176,23 +178,48 @@ void check(bool holds, const char* what)
     return result;
 }
 
-// Whether `magnitude` is exactly `sixteen` x 10^k, for a sixteen-digit odd integer `sixteen`. With
-// 10^k written as 2^k x 5^k, the power of two comes off the double exactly (ldexp) and the rest is
-// compared in integers. Beyond |k| = 22 no double is such a number: it would need 5^|k| as a factor
-// of its 53-bit significand (k above 0) or of `sixteen` (k below 0), and 5^23 exceeds both.
-[[nodiscard]] bool isExactly(double magnitude, std::uint64_t sixteen, int k)
+// A positive finite double as an odd integer times a power of two.
+struct OddTimesPowerOfTwo {
+    std::uint64_t odd = 0;
+    int power = 0;
+};
+
+[[nodiscard]] OddTimesPowerOfTwo split(double magnitude)
+{
+    constexpr int SignificandBits = 52;
+    constexpr int SubnormalPower = -1074; // the power of the significand's last bit, 2^-1074
+    const auto bits = std::bit_cast<std::uint64_t>(magnitude);
+    const auto biasedExponent = static_cast<int>(bits >> SignificandBits);
+    std::uint64_t significand = bits & ((std::uint64_t{1} << SignificandBits) - 1);
+    int power = SubnormalPower;
+    if (biasedExponent != 0) {
+        significand |= std::uint64_t{1} << SignificandBits;
+        power += biasedExponent - 1;
+    }
+    const int zeros = std::countr_zero(significand);
+    return {significand >> zeros, power + zeros};
+}
+
+// Whether `magnitude` lies exactly halfway above the fifteen digits it was rounded to: whether it is
+// `sixteen` x 10^k, where `sixteen` is those digits followed by a 5 and k the power of that 5. As an
+// odd integer times a power of two, such a number is (sixteen x 5^k) x 2^k for k from 0 up and
+// (sixteen / 5^-k) x 2^k below: its power of two is k, which rules out nearly every double at once.
+// Its odd part has at most 53 bits, and 5^23 needs more, so beyond |k| = 22 nothing is halfway.
+[[nodiscard]] bool isTieAbove(double magnitude, const FifteenDigits& rounded)
 {
     constexpr int MaxPowerOfFive = 22;
-    if (k < -MaxPowerOfFive || k > MaxPowerOfFive)
+    const int k = rounded.exponent - SignificantDigits;
+    const OddTimesPowerOfTwo parts = split(magnitude);
+    if (parts.power != k || k < -MaxPowerOfFive || k > MaxPowerOfFive)
         return false;
-    const double scaled = std::ldexp(magnitude, -k);
-    if (scaled != std::floor(scaled) || scaled >= 0x1p64)
-        return false;
-    const auto whole = static_cast<std::uint64_t>(scaled);
+    std::uint64_t sixteen = 0;
+    for (const char digit : rounded.digits)
+        sixteen = sixteen * 10 + static_cast<std::uint64_t>(digit - '0');
+    sixteen = sixteen * 10 + 5;
     const std::uint64_t fives = powerOfFive(std::abs(k));
     if (k >= 0)
-        return whole % fives == 0 && whole / fives == sixteen;
-    return sixteen % fives == 0 && sixteen / fives == whole;
+        return parts.odd % fives == 0 && parts.odd / fives == sixteen;
+    return sixteen % fives == 0 && sixteen / fives == parts.odd;
 }
 
 // Fifteen significant digits, correctly rounded from the exact binary value by a conversion that
@@ -208,33 +235,25 @@ void check(bool holds, const char* what)
     const auto written = std::to_chars(text.data(), text.data() + text.size(), magnitude,
                                        std::chars_format::scientific, SignificantDigits - 1);
     check(written.ec == std::errc{}, "to_chars could not write the digits of a double");
-    const std::string_view scientific(text.data(), static_cast<std::size_t>(written.ptr - text.data()));
-    const std::size_t e = scientific.find('e');
-    const std::string_view exponentText = scientific.substr(e + (scientific[e + 1] == '+' ? 2 : 1));
-
     FifteenDigits result;
-    for (const char c : scientific.substr(0, e)) {
-        if (c != '.')
-            result.digits = result.digits * 10 + static_cast<std::uint64_t>(c - '0');
-    }
-    const auto read = std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(),
-                                      result.exponent);
-    check(read.ec == std::errc{} && read.ptr == exponentText.data() + exponentText.size(),
-          "the exponent to_chars wrote does not read back");
+    result.digits[0] = text[0];
+    std::copy_n(text.begin() + 2, SignificantDigits - 1, result.digits.begin() + 1); // after "d."
+    const char* exponentText = text.data() + SignificantDigits + 2; // after "d.", the digits and "e"
+    if (*exponentText == '+')
+        ++exponentText;
+    const auto read = std::from_chars(exponentText, written.ptr, result.exponent);
+    check(read.ec == std::errc{} && read.ptr == written.ptr, "the exponent to_chars wrote does not read back");
 
-    const int sixteenthDigitPower = result.exponent - SignificantDigits;
-    if (isExactly(magnitude, result.digits * 10 + 5, sixteenthDigitPower))
-        ++result.digits;
+    if (isTieAbove(magnitude, result))
+        ++result.digits.back();
     return result;
 }
 
 // Writes the digits as the calculator shows them: exponent form from 1E+15 up and below 1E-04, plain
 // decimals between, no trailing zeros and no point for an integral value.
-[[nodiscard]] std::string layOut(bool negative, FifteenDigits number)
+[[nodiscard]] std::string layOut(bool negative, const FifteenDigits& number)
 {
-    std::array<char, SignificantDigits> digits{};
-    const auto written = std::to_chars(digits.data(), digits.data() + digits.size(), number.digits);
-    check(written.ec == std::errc{} && written.ptr == digits.data() + digits.size(), "not fifteen digits");
+    const std::array<char, SignificantDigits>& digits = number.digits;
     std::size_t count = digits.size();
     while (count > 1 && digits[count - 1] == '0')
         --count;
