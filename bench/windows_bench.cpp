@@ -17,6 +17,7 @@
 #include "about/frmAbout.h"
 #include "app/application.h"
 #include "app/services.h"
+#include "toolkit/child.h"
 #include "toolkit/surface.h"
 #include "unit_calculator/frmChiefGalvix.h"
 #include "weekly_menu/frmWeeklyMenu.h"
@@ -32,7 +33,7 @@ using galvix::weekly_menu::frmWeeklyMenu;
 // Handles every posted event, the pending repaints among them, as the event loop would next.
 void settle() { QApplication::processEvents(); }
 
-Surface& surfaceOf(QWidget& window) { return *window.findChild<Surface*>(QStringLiteral("surface")); }
+Surface& surfaceOf(QWidget& window) { return *galvix::toolkit::child<Surface>(window, QStringLiteral("surface")); }
 
 void countControls(benchmark::State& state, QWidget& window)
 {

@@ -3,7 +3,8 @@
 #
 # - the toolkit and the platform are the ground floor: they include no feature folder;
 # - a feature includes no other feature; only the application, which opens the windows, includes
-#   the features (and no feature includes the application);
+#   the features (and no feature includes the application). Every folder that is neither the
+#   ground floor nor the application is a feature, so a new one is checked without being listed;
 # - a file of galvix_core (CORE_SOURCES: its sources, absolute or from SOURCE_DIR, separated by
 #   "|") includes no Qt header and
 #   no file of ours that is not in galvix_core, so the core builds with the standard library alone.
@@ -12,7 +13,6 @@
 # check then fails.
 
 set(GroundFolders toolkit platform)
-set(FeatureFolders about weekly_menu unit_calculator)
 set(ApplicationFolder app)
 
 if(NOT SOURCE_DIR OR NOT IS_DIRECTORY "${SOURCE_DIR}")
@@ -40,6 +40,14 @@ set(Problems)
 file(GLOB_RECURSE Sources RELATIVE "${SOURCE_DIR}" "${SOURCE_DIR}/*.h" "${SOURCE_DIR}/*.hpp"
      "${SOURCE_DIR}/*.cpp" "${SOURCE_DIR}/*.cc" "${SOURCE_DIR}/*.in")
 list(SORT Sources)
+set(FeatureFolders)
+foreach(source IN LISTS Sources)
+  if(source MATCHES "^([^/]+)/")
+    list(APPEND FeatureFolders "${CMAKE_MATCH_1}")
+  endif()
+endforeach()
+list(REMOVE_DUPLICATES FeatureFolders)
+list(REMOVE_ITEM FeatureFolders ${GroundFolders} ${ApplicationFolder})
 foreach(source IN LISTS Sources)
   string(REGEX MATCH "^[^/]+" folder "${source}")
   list(FIND GroundFolders "${folder}" ground)

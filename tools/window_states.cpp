@@ -6,6 +6,7 @@
 
 #include "about/frmAbout.h"
 #include "app/frmMain.h"
+#include "toolkit/child.h"
 #include "unit_calculator/frmChiefGalvix.h"
 #include "weekly_menu/frmWeeklyMenu.h"
 
@@ -42,7 +43,7 @@ std::unique_ptr<QWidget> calculatorAfterEachSection(WindowServices& services)
     auto window = emptyCalculator(services);
     auto& calculator = static_cast<unit_calculator::frmChiefGalvix&>(*window);
     const auto type = [&calculator](const char* field, const char* text) {
-        calculator.findChild<QLineEdit*>(QString::fromLatin1(field))->setText(QString::fromLatin1(text));
+        toolkit::child<QLineEdit>(calculator, QString::fromLatin1(field))->setText(QString::fromLatin1(text));
     };
     type("Text1", "250");
     type("Text4", "12.5");

@@ -20,8 +20,8 @@ using toolkit::ControlKind;
 using toolkit::ControlSpec;
 using toolkit::LineSpec;
 
-constexpr Colour Black = Colour::rgb(0, 0, 0);
-constexpr Colour White = Colour::rgb(255, 255, 255);
+constexpr Colour Black = Colour::fromRgb(0, 0, 0);
+constexpr Colour White = Colour::fromRgb(255, 255, 255);
 
 constexpr std::string_view Credits
     = "Galvix plans the galley's week of breakfasts, lunches and dinners, and converts the weights "
@@ -43,11 +43,9 @@ constexpr std::array<LineSpec, 1> AboutLines{{
     {"Line1", 240, 2445, 5657, 2445, White, 2},
 }};
 
-constexpr toolkit::FormSpec AboutForm{"About Galvix", 5865, 3630, AboutControls, AboutLines};
-
-using AboutSurface = toolkit::FormSurface<AboutForm>;
-
 } // namespace
+
+constexpr toolkit::FormSpec AboutForm{"About Galvix", 5865, 3630, AboutControls, AboutLines};
 
 frmAbout::frmAbout(const SysInfoServices& services, QWidget* owner)
     // A fixed dialog frame: a title bar with the close box only, no resizing.
@@ -57,12 +55,11 @@ frmAbout::frmAbout(const SysInfoServices& services, QWidget* owner)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(toolkit::toQString(AboutForm.caption));
-    auto* surface = new AboutSurface(this);
-    m_surface = surface;
-    setFixedSize(surface->size());
+    m_surface = new toolkit::FormSurface<AboutForm>(this);
+    setFixedSize(m_surface->size());
 
     // The program's name stands out as the box's heading.
-    QLabel* title = surface->label("lblTitle");
+    QLabel* title = m_surface->label("lblTitle");
     QFont heading = title->font();
     heading.setPixelSize(20);
     heading.setBold(true);
@@ -70,8 +67,8 @@ frmAbout::frmAbout(const SysInfoServices& services, QWidget* owner)
 
     // OK is the default button and, through the dialog, Esc closes the box like OK. As in any
     // dialog, Enter presses whichever button has the focus.
-    QPushButton* ok = surface->button("cmdOK");
-    QPushButton* sysInfo = surface->button("cmdSysInfo");
+    QPushButton* ok = m_surface->button("cmdOK");
+    QPushButton* sysInfo = m_surface->button("cmdSysInfo");
     ok->setAutoDefault(true);
     sysInfo->setAutoDefault(true);
     ok->setDefault(true);
@@ -83,9 +80,8 @@ frmAbout::frmAbout(const SysInfoServices& services, QWidget* owner)
 
 void frmAbout::Form_Load()
 {
-    auto& surface = static_cast<AboutSurface&>(*m_surface);
-    surface.setControlText("lblVersion", std::string("Version ") + platform::ApplicationVersion);
-    surface.setControlText("lblTitle", platform::ApplicationTitle);
+    m_surface->setControlText("lblVersion", std::string("Version ") + platform::ApplicationVersion);
+    m_surface->setControlText("lblTitle", platform::ApplicationTitle);
 }
 
 void frmAbout::cmdOK_Click() { toolkit::LoadedWindows::unload(this); }

@@ -6,12 +6,12 @@
 #include <QDialog>
 
 #include "about/system_info.h"
-
-namespace galvix::toolkit {
-class Surface;
-}
+#include "toolkit/surface.h"
 
 namespace galvix::about {
+
+// The box's controls and rules, in twips.
+extern const toolkit::FormSpec AboutForm;
 
 class frmAbout : public QDialog {
     Q_OBJECT
@@ -25,7 +25,7 @@ public:
 
 private:
     SysInfoServices m_services;
-    toolkit::Surface* m_surface = nullptr;
+    toolkit::FormSurface<AboutForm>* m_surface = nullptr;
 };
 
 } // namespace galvix::about

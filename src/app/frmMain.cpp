@@ -28,20 +28,39 @@ using toolkit::LineSpec;
 
 // A rule across the top of the client area, under the menu bar, in the window background colour.
 constexpr std::array<LineSpec, 1> MainLines{{
-    {"Line1", 0, 0, 6600, 0, toolkit::syscolour::WindowBackground},
+    {"Line1", 0, 0, 6600, 0, toolkit::SystemColour::WindowBackground},
 }};
+
+} // namespace
 
 constexpr toolkit::FormSpec MainForm{"Navorel Version 1.1 for Riviradu", 6585, 5715, {}, MainLines};
 
+namespace {
+
 // A stored width or height below 100 pixels leaves no room for the menu bar and status bar.
 constexpr double MinimumOuterSize = 1500;
-
-float toTwips(int pixels) { return static_cast<float>(toolkit::pixelsToTwips(pixels)); }
+constexpr double MaximumOuterSize = toolkit::pixelsToTwips(QWIDGETSIZE_MAX);
 
 TwipsRect toTwipsRect(const QRect& rect)
 {
-    return {double{toTwips(rect.x())}, double{toTwips(rect.y())}, double{toTwips(rect.width())},
-            double{toTwips(rect.height())}};
+    const auto twips = [](int pixels) { return static_cast<float>(toolkit::pixelsToTwips(pixels)); };
+    return {twips(rect.x()), twips(rect.y()), twips(rect.width()), twips(rect.height())};
+}
+
+PixelFrame pixelFrameOf(const QRect& rect) { return {rect.x(), rect.y(), rect.width(), rect.height()}; }
+
+// The available area of every screen, the primary first.
+std::vector<TwipsRect> screenAreas()
+{
+    std::vector<TwipsRect> screens;
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    if (primary != nullptr)
+        screens.push_back(toTwipsRect(primary->availableGeometry()));
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        if (screen != primary)
+            screens.push_back(toTwipsRect(screen->availableGeometry()));
+    }
+    return screens;
 }
 
 } // namespace
@@ -122,22 +141,10 @@ void frmMain::showLoaded()
 
 void frmMain::Form_Load()
 {
-    std::vector<TwipsRect> screens;
-    const PlacementLimits placementLimits = limits(screens);
-    m_restored = fitToScreens(readPlacement(m_services.settings, platform::ApplicationTitle), placementLimits);
+    const std::vector<TwipsRect> screens = screenAreas();
+    const PlacementLimits limits{screens, MinimumOuterSize, MinimumOuterSize, MaximumOuterSize, MaximumOuterSize};
+    m_restored = fitToScreens(readPlacement(m_services.settings, platform::ApplicationTitle), limits);
     applyPlacement(m_restored);
-}
-
-PlacementLimits frmMain::limits(std::vector<TwipsRect>& screens) const
-{
-    if (QScreen* primary = QGuiApplication::primaryScreen())
-        screens.push_back(toTwipsRect(primary->availableGeometry()));
-    for (const QScreen* screen : QGuiApplication::screens()) {
-        if (screen != QGuiApplication::primaryScreen())
-            screens.push_back(toTwipsRect(screen->availableGeometry()));
-    }
-    return {screens, MinimumOuterSize, MinimumOuterSize, double{toTwips(QWIDGETSIZE_MAX)},
-            double{toTwips(QWIDGETSIZE_MAX)}};
 }
 
 // Left and top place the outer frame, and width and height are its outer size. The window is
@@ -176,35 +183,33 @@ void frmMain::settleOuterSize()
 {
     if (m_outerSizeSettled || !isVisible() || windowHandle() == nullptr)
         return;
-    const FrameMargins frame = shownFrame().margins;
-    if (frame == FrameMargins{})
+    const PixelFrame client = clientArea();
+    const PixelFrame frame = currentFrame();
+    if (frame == client)
         return;
     m_outerSizeSettled = true;
     if (windowState() != Qt::WindowNoState)
         return;
-    resize(std::max(1, m_appliedFrame.width - frame.left - frame.right),
-           std::max(1, m_appliedFrame.height - frame.top - frame.bottom));
+    resize(std::max(1, m_appliedFrame.width - (frame.width - client.width)),
+           std::max(1, m_appliedFrame.height - (frame.height - client.height)));
 }
 
-// The one place the window's frame is read, and it is read from the platform window rather than
+// The window's client area and frame are read from the platform window, and the frame is not read
 // with QWidget::frameGeometry(). QWidget refreshes its copy of the frame margins only when the
 // window moves or is resized, but the window manager also changes the frame by itself: openbox
 // takes the border off a maximized window after it has resized it, and QWidget would then keep the
 // old margins and report a frame a pixel beyond every edge of the screen. The platform window
 // fetches the frame extents again whenever the window manager announces new ones.
-frmMain::ShownFrame frmMain::shownFrame() const
+PixelFrame frmMain::clientArea() const
 {
     const QWindow* window = windowHandle();
-    const QRect client = window != nullptr ? window->geometry() : geometry();
-    const QMargins margins = window != nullptr ? window->frameMargins() : QMargins();
-    return {{client.x(), client.y(), client.width(), client.height()},
-            {margins.left(), margins.top(), margins.right(), margins.bottom()}};
+    return pixelFrameOf(window != nullptr ? window->geometry() : geometry());
 }
 
 PixelFrame frmMain::currentFrame() const
 {
-    const ShownFrame shown = shownFrame();
-    return outerFrame(shown.client, shown.margins);
+    const QWindow* window = windowHandle();
+    return pixelFrameOf(window != nullptr ? window->frameGeometry() : geometry());
 }
 
 Placement frmMain::currentPlacement() const

@@ -20,6 +20,9 @@ class QLabel;
 
 namespace galvix::app {
 
+// The window's title, client size and the rule under its menu bar, in twips.
+extern const toolkit::FormSpec MainForm;
+
 class frmMain : public QMainWindow {
     Q_OBJECT
 
@@ -51,13 +54,8 @@ private:
     void refreshClock();
     void applyPlacement(const Placement& placement);
     void settleOuterSize();
-    struct ShownFrame {
-        PixelFrame client;
-        FrameMargins margins;
-    };
-    [[nodiscard]] ShownFrame shownFrame() const;
+    [[nodiscard]] PixelFrame clientArea() const;
     [[nodiscard]] PixelFrame currentFrame() const;
-    [[nodiscard]] PlacementLimits limits(std::vector<TwipsRect>& screens) const;
 
     Services m_services;
     QLabel* m_datePanel = nullptr;
@@ -70,7 +68,7 @@ private:
 
     // The placement read at load and the frame it was applied as, so that a window the user did not
     // move or resize saves exactly what it read.
-    Placement m_restored;
+    Placement m_restored = DefaultPlacement;
     PixelFrame m_appliedFrame;
     // Whether the client area has been fitted to the outer size, which needs the window manager's
     // frame; until then the client area has the whole outer size.

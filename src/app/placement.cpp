@@ -32,13 +32,15 @@ constexpr double ReachableWidth = 1500;
 // The largest size a window system takes, in pixels (Qt's QWIDGETSIZE_MAX).
 constexpr int MaximumPixels = (1 << 24) - 1;
 
+// Screen edges are added in double precision.
 bool titleBandOnScreen(const Placement& placement, const TwipsRect& screen)
 {
     const double bandBottom = placement.top + std::min<double>(placement.height, TitleBandHeight);
-    const double overlapWidth = std::min<double>(placement.left + placement.width, screen.left + screen.width)
-                                - std::max<double>(placement.left, screen.left);
+    const double overlapWidth
+        = std::min<double>(placement.left + placement.width, double{screen.left} + screen.width)
+          - std::max<double>(placement.left, screen.left);
     const double overlapTop = std::max<double>(placement.top, screen.top);
-    const double overlapBottom = std::min(bandBottom, screen.top + screen.height);
+    const double overlapBottom = std::min(bandBottom, double{screen.top} + screen.height);
     return overlapWidth >= std::min<double>(ReachableWidth, placement.width) && overlapBottom > overlapTop;
 }
 
@@ -72,7 +74,7 @@ std::optional<float> textToSingle(std::string_view text)
 
 Placement readPlacement(const platform::SettingsStore& store, std::string_view application)
 {
-    Placement placement;
+    Placement placement = DefaultPlacement;
     for (const Entry& entry : Entries) {
         const float fallback = DefaultPlacement.*entry.member;
         const std::string text = store.read(application, SettingsSection, entry.key, singleToText(fallback));
@@ -99,12 +101,6 @@ PixelFrame toPixelFrame(const Placement& placement)
         return static_cast<int>(std::clamp(rounded, -double{MaximumPixels}, double{MaximumPixels}));
     };
     return {pixels(placement.left), pixels(placement.top), pixels(placement.width), pixels(placement.height)};
-}
-
-PixelFrame outerFrame(const PixelFrame& client, const FrameMargins& margins)
-{
-    return {client.left - margins.left, client.top - margins.top, client.width + margins.left + margins.right,
-            client.height + margins.top + margins.bottom};
 }
 
 Placement placementToSave(const Placement& restored, const PixelFrame& applied, const PixelFrame& now)
@@ -137,10 +133,12 @@ Placement fitToScreens(const Placement& placement, const PlacementLimits& limits
     // Off every screen: put it where a first start would, on the primary screen, and pull it back
     // in if that screen is too small to hold it there.
     const TwipsRect& primary = limits.screens.front();
-    const double left = std::min(primary.left + DefaultPlacement.left, primary.left + primary.width - fitted.width);
-    const double top = std::min(primary.top + DefaultPlacement.top, primary.top + primary.height - fitted.height);
-    fitted.left = static_cast<float>(std::max(left, primary.left));
-    fitted.top = static_cast<float>(std::max(top, primary.top));
+    const double primaryLeft = primary.left;
+    const double primaryTop = primary.top;
+    const double left = std::min(primaryLeft + DefaultPlacement.left, primaryLeft + primary.width - fitted.width);
+    const double top = std::min(primaryTop + DefaultPlacement.top, primaryTop + primary.height - fitted.height);
+    fitted.left = static_cast<float>(std::max(left, primaryLeft));
+    fitted.top = static_cast<float>(std::max(top, primaryTop));
     return fitted;
 }
 

@@ -8,30 +8,37 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 #include "platform/settings_store.h"
 
 namespace galvix::app {
 
-struct Placement {
-    float left = 1000.0F;
-    float top = 1000.0F;
-    float width = 6500.0F;
-    float height = 6500.0F;
+enum class Unit { Twips, Pixels };
 
-    friend bool operator==(const Placement&, const Placement&) = default;
+// A rectangle by its left and top edges, width and height, in one unit. Twips are single-precision
+// numbers because the settings store keeps the window's edges and size as the text of
+// single-precision numbers: holding them the same way, what was read is what is saved, to the
+// last digit. Pixels are whole.
+template <Unit U>
+struct Rect {
+    using Value = std::conditional_t<U == Unit::Twips, float, int>;
+    Value left = 0;
+    Value top = 0;
+    Value width = 0;
+    Value height = 0;
+
+    friend bool operator==(const Rect&, const Rect&) = default;
 };
 
-inline constexpr Placement DefaultPlacement{};
+// The main window's outer frame in twips, as stored; a screen's area in twips.
+using Placement = Rect<Unit::Twips>;
+using TwipsRect = Rect<Unit::Twips>;
+// An outer frame or a client area in device-independent pixels, as the window system shows it.
+using PixelFrame = Rect<Unit::Pixels>;
+
+inline constexpr Placement DefaultPlacement{1000, 1000, 6500, 6500};
 inline constexpr std::string_view SettingsSection = "Settings";
-
-// A rectangle in twips: a screen's area, for instance.
-struct TwipsRect {
-    double left = 0;
-    double top = 0;
-    double width = 0;
-    double height = 0;
-};
 
 // What a placement has to fit: the screens of this machine (the primary first) and the smallest
 // and largest outer size the window can take, all in twips.
@@ -56,30 +63,6 @@ struct PlacementLimits {
 enum class SavedParts { PositionAndSize, SizeOnly };
 void writePlacement(platform::SettingsStore& store, std::string_view application, const Placement& placement,
                     SavedParts parts = SavedParts::PositionAndSize);
-
-// An outer window frame in whole device-independent pixels.
-struct PixelFrame {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-
-    friend bool operator==(const PixelFrame&, const PixelFrame&) = default;
-};
-
-// The window manager's frame around a window's client area, in pixels on each side.
-struct FrameMargins {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-
-    friend bool operator==(const FrameMargins&, const FrameMargins&) = default;
-};
-
-// The outer frame of a client area (given by its position on the screen and its size) that the
-// window manager surrounds with the given margins.
-[[nodiscard]] PixelFrame outerFrame(const PixelFrame& client, const FrameMargins& margins);
 
 // The pixels a placement is shown on: each edge and size rounded to the nearest pixel.
 [[nodiscard]] PixelFrame toPixelFrame(const Placement& placement);

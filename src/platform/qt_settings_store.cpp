@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <utility>
 
 #include "toolkit/qt_text.h"
 
@@ -36,7 +37,7 @@ QString whyNotWritable(const QString& file)
     return replacement.errorString();
 }
 
-// The settings of one application where `location` keeps them.
+// The settings of one application where `location` keeps them: the one place either is decided.
 std::unique_ptr<QSettings> openSettings(SettingsLocation location, std::string_view application)
 {
     const QString name = toQString(application);
@@ -63,11 +64,16 @@ std::string QtSettingsStore::read(std::string_view application, std::string_view
         if (const auto entry = pending->second.find(address); entry != pending->second.end())
             return entry->second;
     }
-    const auto settings = openSettings(m_location, application);
-    const QVariant value = settings->value(toQString(address));
-    if (!value.isValid())
-        return std::string(fallback);
-    return value.toString().toStdString();
+    auto stored = m_stored.find(application);
+    if (stored == m_stored.end()) {
+        Entries entries;
+        const std::unique_ptr<const QSettings> settings = openSettings(m_location, application);
+        for (const QString& entry : settings->allKeys())
+            entries.emplace(entry.toStdString(), settings->value(entry).toString().toStdString());
+        stored = m_stored.emplace(std::string(application), std::move(entries)).first;
+    }
+    const auto entry = stored->second.find(address);
+    return entry != stored->second.end() ? entry->second : std::string(fallback);
 }
 
 void QtSettingsStore::write(std::string_view application, std::string_view section, std::string_view key,
@@ -75,14 +81,15 @@ void QtSettingsStore::write(std::string_view application, std::string_view secti
 {
     auto pending = m_pending.find(application);
     if (pending == m_pending.end())
-        pending = m_pending.emplace(std::string(application), std::map<std::string, std::string, std::less<>>{}).first;
+        pending = m_pending.emplace(std::string(application), Entries{}).first;
     pending->second.insert_or_assign(entryAddress(section, key), std::string(text));
 }
 
 void QtSettingsStore::flush()
 {
     for (const auto& [application, entries] : m_pending) {
-        const auto settings = openSettings(m_location, application);
+        m_stored.erase(application);
+        const std::unique_ptr<QSettings> settings = openSettings(m_location, application);
         // Never write into the file in place, which a full disk would leave cut short.
         settings->setAtomicSyncRequired(true);
         for (const auto& [address, text] : entries)

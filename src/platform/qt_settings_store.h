@@ -28,8 +28,12 @@ public:
 
 private:
     SettingsLocation m_location;
-    // Entries written since the last flush: by application, then by "section/key".
-    std::map<std::string, std::map<std::string, std::string, std::less<>>, std::less<>> m_pending;
+    using Entries = std::map<std::string, std::string, std::less<>>; // by "section/key"
+
+    // Each application's file, read whole on its first read and again after a flush.
+    mutable std::map<std::string, Entries, std::less<>> m_stored;
+    // Entries written since the last flush, by application.
+    std::map<std::string, Entries, std::less<>> m_pending;
 };
 
 } // namespace galvix::platform

@@ -11,32 +11,40 @@ namespace galvix::toolkit {
 
 enum class ControlKind { TextBox, Label, CommandButton, Frame };
 
-// A colour as the windows name it: the toolkit default, a system colour by index, or a fixed RGB.
+// The system colours the windows use, by the desktop's numbers for them. What each is drawn as under
+// the running theme is decided in one switch, paletteRole() in system_colours.cpp.
+enum class SystemColour : std::uint8_t {
+    Desktop = 1,
+    ActiveTitleBar = 2,
+    WindowBackground = 5,
+    ActiveTitleBarText = 9,
+    Highlight = 13,
+    HighlightText = 14,
+};
+
+// A colour as the windows name it: the toolkit default, a system colour, or a fixed RGB.
 struct Colour {
     enum class Source { Default, System, Rgb };
     Source source = Source::Default;
-    std::uint32_t value = 0;
+    SystemColour system = {};
+    std::uint32_t rgb = 0; // 0xRRGGBB
 
-    [[nodiscard]] static constexpr Colour system(int index)
+    constexpr Colour() = default;
+    // Not explicit: a table writes a system colour as it stands, SystemColour::Desktop.
+    constexpr Colour(SystemColour colour)
+        : source(Source::System)
+        , system(colour)
     {
-        return {Source::System, static_cast<std::uint32_t>(index)};
     }
-    [[nodiscard]] static constexpr Colour rgb(std::uint8_t r, std::uint8_t g, std::uint8_t b)
+    [[nodiscard]] static constexpr Colour fromRgb(std::uint8_t r, std::uint8_t g, std::uint8_t b)
     {
-        return {Source::Rgb, (std::uint32_t{r} << 16U) | (std::uint32_t{g} << 8U) | b};
+        Colour colour;
+        colour.source = Source::Rgb;
+        colour.rgb = (std::uint32_t{r} << 16U) | (std::uint32_t{g} << 8U) | b;
+        return colour;
     }
     [[nodiscard]] constexpr bool isDefault() const { return source == Source::Default; }
 };
-
-// The system colour indexes the windows use.
-namespace syscolour {
-inline constexpr Colour Desktop = Colour::system(1);
-inline constexpr Colour ActiveTitleBar = Colour::system(2);
-inline constexpr Colour WindowBackground = Colour::system(5);
-inline constexpr Colour ActiveTitleBarText = Colour::system(9);
-inline constexpr Colour Highlight = Colour::system(13);
-inline constexpr Colour HighlightText = Colour::system(14);
-} // namespace syscolour
 
 inline constexpr int NoTabStop = -1;
 

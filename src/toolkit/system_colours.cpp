@@ -1,24 +1,10 @@
 #include "toolkit/system_colours.h"
 
-#include <array>
-#include <utility>
-
 #include "toolkit/contrast.h"
 
 namespace galvix::toolkit {
 
 namespace {
-
-// The desktop colour has no palette role of its own; Link is the theme's distinct accent for text,
-// which is what the planner's second lines and headings need.
-constexpr std::array<std::pair<int, QPalette::ColorRole>, 6> SystemColourRoles{{
-    {1, QPalette::Link},            // desktop
-    {2, QPalette::Highlight},       // active title bar
-    {5, QPalette::Base},            // window background: the white of a field, not the grey of a form
-    {9, QPalette::HighlightedText}, // active title bar text
-    {13, QPalette::Highlight},      // highlight
-    {14, QPalette::HighlightedText} // highlight text
-}};
 
 Rgb toRgb(const QColor& colour)
 {
@@ -30,13 +16,24 @@ QColor toQColor(Rgb colour) { return {colour.red, colour.green, colour.blue}; }
 
 } // namespace
 
-QPalette::ColorRole paletteRole(int systemIndex)
+// A switch with no default, so that a system colour added without a role does not compile.
+QPalette::ColorRole paletteRole(SystemColour colour)
 {
-    for (const auto& [index, role] : SystemColourRoles) {
-        if (index == systemIndex)
-            return role;
+    switch (colour) {
+    case SystemColour::Desktop:
+        // The desktop colour has no palette role of its own; Link is the theme's distinct accent
+        // for text, which is what the planner's second lines and headings need.
+        return QPalette::Link;
+    case SystemColour::WindowBackground:
+        return QPalette::Base; // the white of a field, not the grey of a form
+    case SystemColour::ActiveTitleBar:
+    case SystemColour::Highlight:
+        return QPalette::Highlight;
+    case SystemColour::ActiveTitleBarText:
+    case SystemColour::HighlightText:
+        return QPalette::HighlightedText;
     }
-    return QPalette::Base;
+    return QPalette::Base; // not reached: the cases above are every SystemColour
 }
 
 QColor resolve(Colour colour, const QPalette& palette, QColor fallback)
@@ -45,9 +42,9 @@ QColor resolve(Colour colour, const QPalette& palette, QColor fallback)
     case Colour::Source::Default:
         return fallback;
     case Colour::Source::System:
-        return palette.color(QPalette::Active, paletteRole(static_cast<int>(colour.value)));
+        return palette.color(QPalette::Active, paletteRole(colour.system));
     case Colour::Source::Rgb:
-        return QColor::fromRgb(static_cast<QRgb>(colour.value));
+        return QColor::fromRgb(static_cast<QRgb>(colour.rgb));
     }
     return fallback;
 }

@@ -10,8 +10,8 @@
 
 namespace galvix::toolkit {
 
-// The palette role standing in for a system colour index; Base for an index no window uses.
-[[nodiscard]] QPalette::ColorRole paletteRole(int systemIndex);
+// The palette role a system colour is drawn as.
+[[nodiscard]] QPalette::ColorRole paletteRole(SystemColour colour);
 
 // The colour to draw with; `fallback` when the colour is the toolkit default.
 [[nodiscard]] QColor resolve(Colour colour, const QPalette& palette, QColor fallback);

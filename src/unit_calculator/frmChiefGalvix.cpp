@@ -20,7 +20,7 @@ using toolkit::ControlKind;
 using toolkit::ControlSpec;
 using toolkit::LineSpec;
 using toolkit::NoTabStop;
-namespace syscolour = toolkit::syscolour;
+using toolkit::SystemColour;
 
 constexpr ControlKind TextBox = ControlKind::TextBox;
 constexpr ControlKind Label = ControlKind::Label;
@@ -28,10 +28,10 @@ constexpr ControlKind Button = ControlKind::CommandButton;
 constexpr ControlKind Frame = ControlKind::Frame;
 
 // Result fields stand out on the title-bar colour; the section headings are in the desktop colour.
-constexpr toolkit::Colour ResultBack = syscolour::ActiveTitleBar;
-constexpr toolkit::Colour WeightText = syscolour::ActiveTitleBarText;
-constexpr toolkit::Colour ResultText = syscolour::HighlightText;
-constexpr toolkit::Colour Heading = syscolour::Desktop;
+constexpr toolkit::Colour ResultBack = SystemColour::ActiveTitleBar;
+constexpr toolkit::Colour WeightText = SystemColour::ActiveTitleBarText;
+constexpr toolkit::Colour ResultText = SystemColour::HighlightText;
+constexpr toolkit::Colour Heading = SystemColour::Desktop;
 
 // Frames first, so that they lie beneath everything else. Captions keep their trailing blanks.
 // A field is named by the last column; a label or button is spoken by its caption, and the last
@@ -122,9 +122,13 @@ constexpr std::array<LineSpec, 8> Lines{{
     {"Line5", 8040, 7080, 10800, 7080},
 }};
 
-constexpr toolkit::FormSpec Form{"Galvix Inventory", 10890, 8550, Controls, Lines};
+} // namespace
 
-using CalculatorSurface = toolkit::FormSurface<Form>;
+constexpr toolkit::FormSpec ChiefGalvixForm{"Galvix Inventory", 10890, 8550, Controls, Lines};
+
+namespace {
+
+using CalculatorSurface = toolkit::FormSurface<ChiefGalvixForm>;
 using Field = CalculatorSurface::TextBoxName;
 
 } // namespace
@@ -215,10 +219,9 @@ void frmChiefGalvix::build()
 {
     setObjectName(QStringLiteral("frmChiefGalvix"));
     toolkit::announceAsWindow(staticMetaObject);
-    setWindowTitle(toolkit::toQString(Form.caption));
-    auto* surface = new CalculatorSurface(this);
-    m_surface = surface;
-    resize(surface->size());
+    setWindowTitle(toolkit::toQString(ChiefGalvixForm.caption));
+    m_surface = new CalculatorSurface(this);
+    resize(m_surface->size());
 
     struct Handler {
         CalculatorSurface::ButtonName button;
@@ -235,7 +238,7 @@ void frmChiefGalvix::build()
         {"Command8", &frmChiefGalvix::Command8_Click},
     }};
     for (const auto& [button, click] : Handlers)
-        connect(surface->button(button), &QPushButton::clicked, this, [this, click] { (this->*click)(); });
+        connect(m_surface->button(button), &QPushButton::clicked, this, [this, click] { (this->*click)(); });
 }
 
 void frmChiefGalvix::Command1_Click() { clearFields(*m_surface, WeightFields); }

@@ -1,5 +1,6 @@
 #pragma once
-// The unit calculator window, "Galvix Inventory": a weight convertor, a liquid convertor and a
+// The unit calculator window: the class frmChiefGalvix, titled "Galvix Inventory", in the folder
+// unit_calculator/ (one window, three names). A weight convertor, a liquid convertor and a
 // mini-calculator beside six empty store-room frames. Its buttons read fields, run the conversions
 // and write the results; the fields are all the state it has. A click that fails stops at the
 // failing step and tells the user which error it was; the window stays open.
@@ -11,15 +12,15 @@
 #include <string_view>
 
 #include "platform/qt_message_box.h"
+#include "toolkit/surface.h"
 #include "unit_calculator/conversions.h"
-
-namespace galvix::toolkit {
-class Surface;
-}
 
 namespace galvix::unit_calculator {
 
 struct ConvertStep;
+
+// The window's controls and rules, in twips.
+extern const toolkit::FormSpec ChiefGalvixForm;
 
 class frmChiefGalvix : public QWidget {
     Q_OBJECT
@@ -51,7 +52,7 @@ private:
     void runClick(Steps&& steps);
 
     platform::WindowMessageBox m_messages;
-    toolkit::Surface* m_surface = nullptr;
+    toolkit::FormSurface<ChiefGalvixForm>* m_surface = nullptr;
 };
 
 } // namespace galvix::unit_calculator

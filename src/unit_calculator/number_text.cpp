@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <iterator>
 #include <limits>
 #include <string>
+#include <stdexcept>
 #include <system_error>
 
 #include "unit_calculator/arithmetic_error.h"
@@ -151,51 +153,119 @@ struct Scientific {
     return readDecimal(text);
 }
 
-} // namespace
+constexpr int SignificantDigits = 15;
 
-double ReadNumber(std::string_view text)
+// A positive number rounded to fifteen significant digits: the digits, and the decimal exponent of
+// the first of them.
+struct FifteenDigits {
+    std::array<char, SignificantDigits> digits{};
+    int exponent = 0;
+};
+
+// The conversions below are given buffers that always fit and text they wrote themselves; a failure
+// would be a fault of this file.
+void check(bool holds, const char* what)
 {
-    if (std::ranges::none_of(text, isBlank))
-        return readCompact(text);
-    std::string compact;
-    compact.reserve(text.size());
-    std::ranges::copy_if(text, std::back_inserter(compact), [](char c) { return !isBlank(c); });
-    return readCompact(compact);
+    if (!holds)
+        throw std::logic_error(what);
 }
 
-std::string WriteNumber(double value)
+[[nodiscard]] constexpr std::uint64_t powerOfFive(int n)
 {
-    if (std::isnan(value))
-        return "NaN";
-    if (std::isinf(value))
-        return value > 0 ? "Infinity" : "-Infinity";
-    if (value == 0)
-        return "0";
+    std::uint64_t result = 1;
+    for (int i = 0; i < n; ++i)
+        result *= 5;
+    return result;
+}
 
-    // Fifteen significant digits, correctly rounded from the exact binary value ("d.dddde+XX"),
-    // by a conversion that depends on neither the locale nor the rounding mode.
-    std::array<char, 32> scientific{};
-    const auto written = std::to_chars(scientific.data(), scientific.data() + scientific.size(),
-                                       std::fabs(value), std::chars_format::scientific, 14);
-    std::array<char, 15> digits{};
-    digits[0] = scientific[0];
-    for (std::size_t i = 1; i < digits.size(); ++i)
-        digits[i] = scientific[i + 1];
-    int exponent = 0;
-    const char* exponentText = scientific.data() + 17; // after "d.dddddddddddddde"
+// A positive finite double as an odd integer times a power of two.
+struct OddTimesPowerOfTwo {
+    std::uint64_t odd = 0;
+    int power = 0;
+};
+
+[[nodiscard]] OddTimesPowerOfTwo split(double magnitude)
+{
+    constexpr int SignificandBits = 52;
+    constexpr int SubnormalPower = -1074; // the power of the significand's last bit, 2^-1074
+    const auto bits = std::bit_cast<std::uint64_t>(magnitude);
+    const auto biasedExponent = static_cast<int>(bits >> SignificandBits);
+    std::uint64_t significand = bits & ((std::uint64_t{1} << SignificandBits) - 1);
+    int power = SubnormalPower;
+    if (biasedExponent != 0) {
+        significand |= std::uint64_t{1} << SignificandBits;
+        power += biasedExponent - 1;
+    }
+    const int zeros = std::countr_zero(significand);
+    return {significand >> zeros, power + zeros};
+}
+
+// Whether `magnitude` lies exactly halfway above the fifteen digits it was rounded to: whether it is
+// `sixteen` x 10^k, where `sixteen` is those digits followed by a 5 and k the power of that 5. As an
+// odd integer times a power of two, such a number is (sixteen x 5^k) x 2^k for k from 0 up and
+// (sixteen / 5^-k) x 2^k below: its power of two is k, which rules out nearly every double at once.
+// Its odd part has at most 53 bits, and 5^23 needs more, so beyond |k| = 22 nothing is halfway.
+[[nodiscard]] bool isTieAbove(double magnitude, const FifteenDigits& rounded)
+{
+    constexpr int MaxPowerOfFive = 22;
+    const int k = rounded.exponent - SignificantDigits;
+    const OddTimesPowerOfTwo parts = split(magnitude);
+    if (parts.power != k || k < -MaxPowerOfFive || k > MaxPowerOfFive)
+        return false;
+    std::uint64_t sixteen = 0;
+    for (const char digit : rounded.digits)
+        sixteen = sixteen * 10 + static_cast<std::uint64_t>(digit - '0');
+    sixteen = sixteen * 10 + 5;
+    const std::uint64_t fives = powerOfFive(std::abs(k));
+    if (k >= 0)
+        return parts.odd % fives == 0 && parts.odd / fives == sixteen;
+    return sixteen % fives == 0 && sixteen / fives == parts.odd;
+}
+
+// Fifteen significant digits, correctly rounded from the exact binary value by a conversion that
+// depends on neither the locale nor the rounding mode. That conversion takes a value exactly
+// halfway between two fifteen-digit numbers to the even one; the calculator rounds such a tie away
+// from zero, as the platform's own conversion of a double to text does (999999999999090.5 is
+// written 999999999999091), so a tie that went down is moved up one unit. A tie that went up needs
+// nothing, and moving up from an even last digit never carries.
+[[nodiscard]] FifteenDigits roundToFifteenDigits(double magnitude)
+{
+    // "d.ddddddddddddddde+XXX": fourteen digits after the point, then the exponent.
+    std::array<char, 32> text{};
+    const auto written = std::to_chars(text.data(), text.data() + text.size(), magnitude,
+                                       std::chars_format::scientific, SignificantDigits - 1);
+    check(written.ec == std::errc{}, "to_chars could not write the digits of a double");
+    FifteenDigits result;
+    result.digits[0] = text[0];
+    std::copy_n(text.begin() + 2, SignificantDigits - 1, result.digits.begin() + 1); // after "d."
+    const char* exponentText = text.data() + SignificantDigits + 2; // after "d.", the digits and "e"
     if (*exponentText == '+')
         ++exponentText;
-    std::from_chars(exponentText, written.ptr, exponent);
+    const auto read = std::from_chars(exponentText, written.ptr, result.exponent);
+    check(read.ec == std::errc{} && read.ptr == written.ptr, "the exponent to_chars wrote does not read back");
+
+    if (isTieAbove(magnitude, result))
+        ++result.digits.back();
+    return result;
+}
+
+// Writes the digits as the calculator shows them: exponent form from 1E+15 up and below 1E-04, plain
+// decimals between, no trailing zeros and no point for an integral value.
+[[nodiscard]] std::string layOut(bool negative, const FifteenDigits& number)
+{
+    const std::array<char, SignificantDigits>& digits = number.digits;
     std::size_t count = digits.size();
     while (count > 1 && digits[count - 1] == '0')
         --count;
+    const int exponent = number.exponent;
 
-    std::array<char, 32> out{};
+    // At most a sign, fifteen digits, a point and "E+308", or a sign, "0.000" and fifteen digits.
+    std::array<char, 24> out{};
     std::size_t size = 0;
     const auto put = [&out, &size](char c) { out[size++] = c; };
-    if (value < 0)
+    if (negative)
         put('-');
-    if (exponent >= 15 || exponent < -4) {
+    if (exponent >= SignificantDigits || exponent < -4) {
         put(digits[0]);
         if (count > 1)
             put('.');
@@ -225,6 +295,29 @@ std::string WriteNumber(double value)
             put(digits[i]);
     }
     return {out.data(), size};
+}
+
+} // namespace
+
+double ReadNumber(std::string_view text)
+{
+    if (std::ranges::none_of(text, isBlank))
+        return readCompact(text);
+    std::string compact;
+    compact.reserve(text.size());
+    std::ranges::copy_if(text, std::back_inserter(compact), [](char c) { return !isBlank(c); });
+    return readCompact(compact);
+}
+
+std::string WriteNumber(double value)
+{
+    if (std::isnan(value))
+        return "NaN";
+    if (std::isinf(value))
+        return value > 0 ? "Infinity" : "-Infinity";
+    if (value == 0)
+        return "0";
+    return layOut(value < 0, roundToFifteenDigits(std::fabs(value)));
 }
 
 } // namespace galvix::unit_calculator

@@ -18,7 +18,7 @@ namespace {
 using toolkit::ControlKind;
 using toolkit::ControlSpec;
 using toolkit::LineSpec;
-namespace syscolour = toolkit::syscolour;
+using toolkit::SystemColour;
 
 // Where each day's row stands; the columns are the same for every row.
 struct RowGeometry {
@@ -72,7 +72,7 @@ constexpr int textTabIndex(std::string_view name)
 constexpr ControlSpec textBox(std::string_view name, int left, int top, int width, int height)
 {
     return {ControlKind::TextBox, name, {}, left, top, width, height, textTabIndex(name),
-            textNumber(name) >= 22 ? syscolour::Desktop : toolkit::Colour{}};
+            textNumber(name) >= 22 ? SystemColour::Desktop : toolkit::Colour{}};
 }
 
 // Headings and buttons are spoken by their captions; the last column says what a caption leaves
@@ -91,11 +91,11 @@ constexpr std::array<ControlSpec, 15> FixedControls{{
     {ControlKind::Label, "Label16", "Meat/Fish; Soup; Vegetable;", 3600, 240, 2175, 255, toolkit::NoTabStop, {},
      {}, "Lunch, line 1"},
     {ControlKind::Label, "Label19", "Rice; Salad; Fruit;", 5760, 240, 1335, 375, toolkit::NoTabStop,
-     syscolour::Desktop, {}, "Lunch, line 2"},
+     SystemColour::Desktop, {}, "Lunch, line 2"},
     {ControlKind::Label, "Label22", "Meat/Fish; Soup; Vegetable;", 7320, 240, 2295, 375, toolkit::NoTabStop, {},
      {}, "Dinner, line 1"},
     {ControlKind::Label, "Label25", "Rice; Salad; Fruit; ", 9600, 240, 1455, 375, toolkit::NoTabStop,
-     syscolour::Desktop, {}, "Dinner, line 2"},
+     SystemColour::Desktop, {}, "Dinner, line 2"},
     {ControlKind::CommandButton, "Command4", "C", 120, 120, 495, 375, 24, {}, {},
      "Clears the whole week: every cell and every 24 hr label"},
     {ControlKind::CommandButton, "Command1", "Auto Breakfast Menu", 720, 7200, 2295, 375, 0, {}, {},
@@ -118,7 +118,7 @@ constexpr auto buildControls()
         controls[next++] = {ControlKind::Label, row.dayLabel, row.day, 0, at.dayLabelTop, at.dayLabelWidth,
                             at.dayLabelHeight};
         controls[next++] = {ControlKind::Label, row.hourLabel, {}, HourLabelLeft, at.hourLabelTop,
-                            HourLabelSize, HourLabelSize, toolkit::NoTabStop, syscolour::Highlight};
+                            HourLabelSize, HourLabelSize, toolkit::NoTabStop, SystemColour::Highlight};
         controls[next++] = textBox(row.breakfastLine1, at.breakfastLine1Left, at.line1Top,
                                    at.breakfastLine1Width, Line1Height);
         controls[next++]
@@ -150,7 +150,11 @@ constexpr std::array<LineSpec, 12> Lines{{
     {"Line4", 7200, 120, 7200, 7200},
 }};
 
+} // namespace
+
 constexpr toolkit::FormSpec WeeklyMenuForm{"Weekly Automatic and Random Menu", 11070, 7680, Controls, Lines};
+
+namespace {
 
 using PlannerSurface = toolkit::FormSurface<WeeklyMenuForm>;
 
@@ -196,8 +200,6 @@ void describeCells(const toolkit::Surface& surface)
 
 } // namespace
 
-const toolkit::FormSpec& weeklyMenuForm() { return WeeklyMenuForm; }
-
 frmWeeklyMenu::frmWeeklyMenu(RandomSource& source, QWidget* parent)
     : QWidget(parent, Qt::Window)
     , m_source(source)
@@ -210,12 +212,11 @@ frmWeeklyMenu::frmWeeklyMenu(RandomSource& source, QWidget* parent)
     resize(m_surface->size());
     describeCells(*m_surface);
 
-    const auto& surface = static_cast<const PlannerSurface&>(*m_surface);
-    connect(surface.button("Command1"), &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(surface.button("Command2"), &QPushButton::clicked, this, [this] { Command2_Click(); });
-    connect(surface.button("Command3"), &QPushButton::clicked, this, [this] { Command3_Click(); });
-    connect(surface.button("Command4"), &QPushButton::clicked, this, [this] { Command4_Click(); });
-    surface.button("Command1")->setFocus();
+    connect(m_surface->button("Command1"), &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(m_surface->button("Command2"), &QPushButton::clicked, this, [this] { Command2_Click(); });
+    connect(m_surface->button("Command3"), &QPushButton::clicked, this, [this] { Command3_Click(); });
+    connect(m_surface->button("Command4"), &QPushButton::clicked, this, [this] { Command4_Click(); });
+    m_surface->button("Command1")->setFocus();
 }
 
 void frmWeeklyMenu::Command1_Click() { apply(GenerateBreakfast(m_source)); }
@@ -228,21 +229,15 @@ void frmWeeklyMenu::Command4_Click() { apply(ClearGrid()); }
 
 WeekMenu frmWeeklyMenu::currentWeek() const
 {
-    return readWeek([this](std::string_view control) { return m_surface->controlText(control); });
+    return readWeek([this](std::string_view control) { return surface()->controlText(control); });
 }
 
-// From a generator's first draw on, a step that fails is skipped and the rest are still written;
-// before it, and in Clear, a failure ends the click.
+// gridMatchesTable() proves every control a generator or Clear names is in the table, so no step
+// can fail here and none needs to be skipped.
 void frmWeeklyMenu::apply(const CellTexts& texts)
 {
-    for (const CellText& cell : texts) {
-        try {
-            m_surface->setControlText(cell.control, cell.text);
-        } catch (const toolkit::MissingControl&) {
-            if (!cell.afterFirstDraw)
-                throw;
-        }
-    }
+    for (const CellText& cell : texts)
+        surface()->setControlText(cell.control, cell.text);
 }
 
 } // namespace galvix::weekly_menu

@@ -6,19 +6,16 @@
 #include <QWidget>
 
 #include "toolkit/control_table.h"
+#include "toolkit/surface.h"
 #include "weekly_menu/generators.h"
 #include "weekly_menu/menu_export.h"
-
-namespace galvix::toolkit {
-class Surface;
-}
 
 namespace galvix::weekly_menu {
 
 class MenuOutput;
 
 // The window's controls and rules, in twips.
-[[nodiscard]] const toolkit::FormSpec& weeklyMenuForm();
+extern const toolkit::FormSpec WeeklyMenuForm;
 
 class frmWeeklyMenu : public QWidget {
     Q_OBJECT
@@ -31,6 +28,7 @@ public:
     void Command3_Click(); // meat or fish, soup, vegetable
     void Command4_Click(); // clear
 
+    // The controls by names known only at run time, such as the grid's.
     [[nodiscard]] toolkit::Surface* surface() const { return m_surface; }
 
     // What the cells and "24 hr" labels show now.
@@ -40,12 +38,11 @@ public:
     [[nodiscard]] MenuOutput& output() const { return *m_output; }
 
 private:
-    // Writes each text into its control in order. A pair after the generator's first draw whose
-    // control cannot be written is skipped; any other such pair throws toolkit::MissingControl.
+    // Writes each text into its control in order.
     void apply(const CellTexts& texts);
 
     RandomSource& m_source;
-    toolkit::Surface* m_surface;
+    toolkit::FormSurface<WeeklyMenuForm>* m_surface;
     MenuOutput* m_output;
 };
 

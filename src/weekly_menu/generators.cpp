@@ -45,7 +45,7 @@ CellTexts generateLunchAndDinner(RandomSource& source, const CourseGroup& group,
             std::string text = drawCourses(source, group);
             if (&row == &WeeklyGrid.front())
                 text += sundayExtra;
-            texts.push_back({row.*cell, std::move(text), true});
+            texts.push_back({row.*cell, std::move(text)});
         }
     }
     return texts;
@@ -77,8 +77,8 @@ CellTexts GenerateBreakfast(RandomSource& source)
         std::string line2(DrawDish(source, BreakfastDrinkList));
         if (&row == &WeeklyGrid.front())
             line2 += SundayBreakfastExtra;
-        texts.push_back({row.breakfastLine1, std::move(line1), true});
-        texts.push_back({row.breakfastLine2, std::move(line2), true});
+        texts.push_back({row.breakfastLine1, std::move(line1)});
+        texts.push_back({row.breakfastLine2, std::move(line2)});
     }
     return texts;
 }

@@ -1,8 +1,8 @@
 #pragma once
 // The planner's operations. Each takes the shared RandomSource and returns the texts it writes as
 // an ordered list of (control, text) pairs, which the window applies in that order. None of them
-// reads anything from the window. A generator goes on past a step that fails once it has made its
-// first draw; each pair says whether it comes after that draw.
+// reads anything from the window; every control they name is one the planner's table has, which
+// the window checks when it is compiled, so writing the pairs cannot fail.
 
 #include <string>
 #include <string_view>
@@ -16,7 +16,6 @@ namespace galvix::weekly_menu {
 struct CellText {
     std::string_view control;
     std::string text;
-    bool afterFirstDraw = false; // a failure to write it skips it instead of ending the click
 
     friend bool operator==(const CellText&, const CellText&) = default;
 };

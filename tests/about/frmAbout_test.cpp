@@ -33,10 +33,10 @@ using testing::textValue;
 using testing::whenModal;
 
 
-QLabel* label(QWidget* about, const char* name) { return about->findChild<QLabel*>(QString::fromLatin1(name)); }
+QLabel* label(QWidget* about, const char* name) { return toolkit::child<QLabel>(*about, QString::fromLatin1(name)); }
 QPushButton* button(QWidget* about, const char* name)
 {
-    return about->findChild<QPushButton*>(QString::fromLatin1(name));
+    return toolkit::child<QPushButton>(*about, QString::fromLatin1(name));
 }
 
 // What a person sees of the box: its size, and every control's text and place.

@@ -23,6 +23,7 @@
 #include "support/memory_settings.h"
 #include "support/scripted_source.h"
 #include "support/test_services.h"
+#include "toolkit/child.h"
 #include "toolkit/loaded_windows.h"
 #include "weekly_menu/generators.h"
 
@@ -47,6 +48,10 @@ public:
     ProgramRun& operator=(const ProgramRun&) = delete;
 
     frmMain& window() { return *m_window; }
+
+    // The outer frame as the program reads it: from the platform window, whose frame margins follow
+    // the window manager, not from QWidget's copy of them.
+    QRect outerFrame() const { return m_window->windowHandle()->frameGeometry(); }
 
     void close()
     {
@@ -111,17 +116,18 @@ TEST_F(MainWindow, DrawsARuleInTheWindowBackgroundColourUnderTheMenuBar)
 TEST_F(MainWindow, StatusBarShowsStatusTodaysDateAndTheTime)
 {
     ProgramRun run(settings, source);
-    const QStatusBar* bar = run.window().findChild<QStatusBar*>("sbStatusBar");
+    const QStatusBar* bar = toolkit::child<QStatusBar>(run.window(), "sbStatusBar");
     ASSERT_NE(bar, nullptr);
-    const auto* status = bar->findChild<QLabel*>("Panel1");
+    const auto* status = toolkit::child<QLabel>(*bar, "Panel1");
     EXPECT_EQ(status->text(), "Status");
     EXPECT_EQ(status->property("key").toString(), "Status");
-    EXPECT_EQ(bar->findChild<QLabel*>("Panel2")->text(),
-              QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
-    EXPECT_FALSE(bar->findChild<QLabel*>("Panel3")->text().isEmpty());
-    EXPECT_GT(status->x(), -1);
-    EXPECT_LT(bar->findChild<QLabel*>("Panel1")->x(), bar->findChild<QLabel*>("Panel2")->x());
-    EXPECT_LT(bar->findChild<QLabel*>("Panel2")->x(), bar->findChild<QLabel*>("Panel3")->x());
+    const auto* date = toolkit::child<QLabel>(*bar, "Panel2");
+    const auto* time = toolkit::child<QLabel>(*bar, "Panel3");
+    EXPECT_EQ(date->text(), QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
+    EXPECT_FALSE(time->text().isEmpty());
+    EXPECT_GT(status->width(), date->width() + time->width()) << "the status panel takes the room left";
+    EXPECT_LT(status->x(), date->x());
+    EXPECT_LT(date->x(), time->x());
 }
 
 // A screen reader hears the menus with their blanks and each panel by what it shows at the moment.
@@ -149,7 +155,7 @@ TEST_F(MainWindow, FirstStartOpensAtTheDefaultPlacementAndSavesItUnchanged)
 {
     {
         ProgramRun run(settings, source);
-        const QRect outer = run.window().frameGeometry();
+        const QRect outer = run.outerFrame();
         EXPECT_EQ(outer.topLeft(), QPoint(67, 67)) << "1000 twips";
         EXPECT_EQ(outer.size(), QSize(433, 433)) << "6500 twips";
     }
@@ -173,7 +179,7 @@ TEST_F(MainWindow, RestoresWhereTheCookLeftItAndThreeRestartsDoNotCreep)
     QRect geometryBefore;
     for (int restart = 0; restart < 3; ++restart) {
         ProgramRun run(settings, source);
-        const QRect geometry = run.window().frameGeometry();
+        const QRect geometry = run.outerFrame();
         EXPECT_EQ(geometry.topLeft(), QPoint(150, 90));
         if (restart > 0) {
             EXPECT_EQ(geometry, geometryBefore);
@@ -192,7 +198,7 @@ TEST_F(MainWindow, SavesTheOuterSizeIncludingTheFrame)
     {
         ProgramRun run(settings, source);
         run.window().resize(500, 400);
-        const QRect outer = run.window().frameGeometry();
+        const QRect outer = run.outerFrame();
         run.close();
         EXPECT_EQ(settings.get("MainWidth"), std::to_string(outer.width() * 15));
         EXPECT_EQ(settings.get("MainHeight"), std::to_string(outer.height() * 15));
@@ -223,7 +229,7 @@ TEST_P(MainWindowBadPlacement, OpensWhereItCanBeSeenAndUsed)
 {
     settings.set(GetParam().key, GetParam().stored);
     ProgramRun run(settings, source);
-    EXPECT_EQ(run.window().frameGeometry(), GetParam().expected) << GetParam().what;
+    EXPECT_EQ(run.outerFrame(), GetParam().expected) << GetParam().what;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -251,10 +257,10 @@ TEST_F(MainWindow, ShowingThePlannerTwiceGivesTheSameWindowUnchanged)
     run.window().mnuwm_Click();
     QPointer<weekly_menu::frmWeeklyMenu> first = run.window().weeklyMenu().window();
     first->Command1_Click();
-    const QString breakfast = first->findChild<QLineEdit*>("Text1")->text();
+    const QString breakfast = toolkit::child<QLineEdit>(*first, "Text1")->text();
     run.window().mnuwm_Click();
     EXPECT_EQ(run.window().weeklyMenu().window(), first.data());
-    EXPECT_EQ(first->findChild<QLineEdit*>("Text1")->text(), breakfast);
+    EXPECT_EQ(toolkit::child<QLineEdit>(*first, "Text1")->text(), breakfast);
     EXPECT_EQ(LoadedWindows::instance().count(), 2);
 }
 
@@ -272,12 +278,12 @@ TEST_F(MainWindow, ThePlannerOpensEmptyAfterItWasClosedAndItsDrawsRunOn)
     run.window().mnuwm_Click();
     weekly_menu::frmWeeklyMenu* second = run.window().weeklyMenu().window();
     ASSERT_NE(second, nullptr);
-    EXPECT_TRUE(second->findChild<QLineEdit*>("Text1")->text().isEmpty());
+    EXPECT_TRUE(toolkit::child<QLineEdit>(*second, "Text1")->text().isEmpty());
     second->Command1_Click();
 
     weekly_menu::Mt19937Source reference;
     (void)weekly_menu::GenerateBreakfast(reference);
-    EXPECT_EQ(second->findChild<QLineEdit*>("Text36")->text().toStdString(),
+    EXPECT_EQ(toolkit::child<QLineEdit>(*second, "Text36")->text().toStdString(),
               weekly_menu::GenerateBreakfast(reference)[1].text)
         << "the second click uses values 22 to 42";
 }

@@ -88,27 +88,6 @@ TEST(PixelFrame, RoundsEachTwipsValueToTheNearestPixel)
     EXPECT_EQ(toPixelFrame({1e30F, -1e30F, 0, 0}), (PixelFrame{16777215, -16777215, 0, 0}));
 }
 
-// One client area under openbox: framed (a 1-pixel border, a 22-pixel title bar and a 5-pixel
-// handle), then maximized with the border and handle gone. Margins left over from before the
-// maximize make a frame one pixel beyond every edge of the screen.
-TEST(OuterFrame, IsTheClientAreaGrownByTheMarginsOfTheFrameAroundItNow)
-{
-    struct Case {
-        const char* what;
-        PixelFrame client;
-        FrameMargins margins;
-        PixelFrame expected;
-    };
-    const std::array<Case, 4> cases{{
-        {"no frame yet", {67, 67, 433, 433}, {0, 0, 0, 0}, {67, 67, 433, 433}},
-        {"framed", {68, 90, 431, 405}, {1, 23, 1, 5}, {67, 67, 433, 433}},
-        {"maximized", {0, 22, 1280, 1002}, {0, 22, 0, 0}, {0, 0, 1280, 1024}},
-        {"maximized, with the framed margins", {0, 22, 1280, 1002}, {1, 23, 1, 5}, {-1, -1, 1282, 1030}},
-    }};
-    for (const Case& c : cases)
-        EXPECT_EQ(outerFrame(c.client, c.margins), c.expected) << c.what;
-}
-
 struct SaveCase {
     const char* what;
     PixelFrame now;

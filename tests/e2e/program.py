@@ -3,15 +3,16 @@
 import os
 
 import atspi
+from layout import TITLES
 from session import end_process
 from settings import settings_file
 from waiting import DEADLINE, wait_for
 
-MAIN_TITLE = "Navorel Version 1.1 for Riviradu"
-PLANNER_TITLE = "Weekly Automatic and Random Menu"
-CALCULATOR_TITLE = "Galvix Inventory"
-ABOUT_TITLE = "About Galvix"
-MESSAGE_TITLE = "Galvix"
+MAIN_TITLE = TITLES["main"]
+PLANNER_TITLE = TITLES["planner"]
+CALCULATOR_TITLE = TITLES["calculator"]
+ABOUT_TITLE = TITLES["about"]
+MESSAGE_TITLE = TITLES["message"]
 
 
 class Program:

@@ -57,6 +57,7 @@ set(Cases
   "platform includes the application|platform/qt_registry.h|  #  include \"app/frmMain.h\"|the platform may not include a feature"
   "a feature includes another|weekly_menu/frmWeeklyMenu.cpp|#include \"unit_calculator/number_text.h\"|a feature may not include another"
   "a feature includes the application|about/frmAbout.h|#include \"app/frmMain.h\"|a feature may not include another"
+  "a new feature folder includes another|galley_stores/frmStores.cpp|#include \"about/frmAbout.h\"|a feature may not include another"
   "a core file includes Qt|about/system_info.cpp|#include <QString>|a core file may not include Qt"
   "a core header includes a Qt module header|platform/registry.h|#include <QtCore/QList>|a core file may not include Qt"
   "a core file includes a lower-case Qt header|weekly_menu/generators.cpp|#include <qglobal.h>|a core file may not include Qt"

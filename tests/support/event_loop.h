@@ -5,8 +5,11 @@
 
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QDialog>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
+#include <gtest/gtest.h>
 
 #include <functional>
 #include <utility>
@@ -29,15 +32,41 @@ inline void whenFound(std::function<QWidget*()> find, std::function<void(QWidget
     });
 }
 
+// Ends a modal window that a test left open, failing the test, so that the exec() showing it
+// returns instead of waiting for CTest's timeout.
+inline void closeLeftOpen(QWidget* modal)
+{
+    if (modal == nullptr || !modal->isVisible())
+        return;
+    ADD_FAILURE() << "a modal window was left open: " << modal->objectName().toStdString();
+    if (auto* dialog = qobject_cast<QDialog*>(modal))
+        dialog->reject();
+    else
+        modal->close();
+}
+
 // Runs `action` with the first modal window that appears on top of `below` (or on top of nothing),
-// or with nullptr after a generous wait. Waiting on top of `below` ends quietly when `below` goes.
+// or with nullptr after a generous wait. A window the action leaves open (it failed an assertion
+// and returned early), or one that comes only after the wait, is closed by closeLeftOpen. Waiting
+// on top of `below` ends quietly when `below` goes.
 inline void whenModal(std::function<void(QWidget*)> action, QWidget* below = nullptr)
 {
     const auto modalAbove = [below]() -> QWidget* {
         QWidget* modal = QApplication::activeModalWidget();
         return modal != nullptr && modal != below && modal->isVisible() ? modal : nullptr;
     };
-    whenFound(modalAbove, std::move(action), below != nullptr ? static_cast<QObject*>(below) : qApp);
+    QObject* context = below != nullptr ? static_cast<QObject*>(below) : qApp;
+    whenFound(
+        modalAbove,
+        [action = std::move(action), modalAbove, context](QWidget* found) {
+            const QPointer<QWidget> modal = found;
+            action(found);
+            if (found == nullptr)
+                whenFound(modalAbove, closeLeftOpen, context);
+            else
+                closeLeftOpen(modal.data());
+        },
+        context);
 }
 
 // Runs `action` with the popup menu that opens next, or with nullptr after a generous wait, unless

@@ -2,6 +2,7 @@
 // about what is not one, or the window tests that rely on it prove nothing.
 
 #include <QAction>
+#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,7 +18,10 @@
 #include <string>
 #include <type_traits>
 
+#include <gtest/gtest-spi.h>
+
 #include "support/accessibility.h"
+#include "support/event_loop.h"
 #include "support/window_fit.h"
 
 namespace galvix {
@@ -291,3 +295,21 @@ INSTANTIATE_TEST_SUITE_P(
 
 } // namespace
 } // namespace galvix
+
+namespace galvix::testing {
+namespace {
+
+// Without the closing, a failed wait leaves exec() running until CTest's timeout.
+TEST(WhenModal, EndsAModalWindowTheTestLeftOpenAndFails)
+{
+    EXPECT_NONFATAL_FAILURE(
+        {
+            QDialog dialog;
+            whenModal([](QWidget*) {});
+            dialog.exec();
+        },
+        "a modal window was left open");
+}
+
+} // namespace
+} // namespace galvix::testing

@@ -8,9 +8,10 @@
 #include <QString>
 #include <QTest>
 #include <QWidget>
-#include <gtest/gtest.h>
 
 #include <map>
+
+#include "toolkit/child.h"
 
 namespace galvix::testing {
 
@@ -27,12 +28,7 @@ namespace galvix::testing {
 // Clicks the window's push button called `name` with the left mouse button, as a user would.
 inline void click(const QWidget& window, const char* name)
 {
-    auto* button = window.findChild<QPushButton*>(QString::fromLatin1(name));
-    if (button == nullptr) {
-        ADD_FAILURE() << "no button " << name;
-        return;
-    }
-    QTest::mouseClick(button, Qt::LeftButton);
+    QTest::mouseClick(toolkit::child<QPushButton>(window, QString::fromLatin1(name)), Qt::LeftButton);
 }
 
 } // namespace galvix::testing

@@ -32,11 +32,11 @@ constexpr std::array<ControlSpec, 5> Controls{{
     {ControlKind::Label, "Caption", "Under", 0, 0, 3000, 600, NoTabStop, {}, {}, "Beneath the buttons"},
     {ControlKind::CommandButton, "First", "&Go", 150, 150, 1200, 375, 1, {}, {}, "Starts"},
     {ControlKind::Frame, "Box", "Store ", 0, 1500, 3000, 1500, 0},
-    {ControlKind::TextBox, "Third", {}, 150, 1050, 1500, 375, 7, syscolour::Desktop},
+    {ControlKind::TextBox, "Third", {}, 150, 1050, 1500, 375, 7, SystemColour::Desktop},
 }};
 constexpr std::array<LineSpec, 2> Lines{{
     {"Rule", 0, 1200, 4500, 1200},
-    {"White", 0, 1350, 4500, 1350, Colour::rgb(255, 255, 255), 2},
+    {"White", 0, 1350, 4500, 1350, Colour::fromRgb(255, 255, 255), 2},
 }};
 constexpr FormSpec Form{"Sample", 4500, 3000, Controls, Lines};
 

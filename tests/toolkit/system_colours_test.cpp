@@ -44,14 +44,14 @@ struct Coloured {
     ControlSpec control;
 };
 const std::array<Coloured, 6> ColouredControls{{
-    {"line 2 (desktop on a field)", {ControlKind::TextBox, "Text22", {}, 0, 0, 1, 1, 0, syscolour::Desktop}},
-    {"heading (desktop on the form)", {ControlKind::Label, "Label19", {}, 0, 0, 1, 1, 0, syscolour::Desktop}},
-    {"24 hr label (highlight on the form)", {ControlKind::Label, "Label15", {}, 0, 0, 1, 1, 0, syscolour::Highlight}},
+    {"line 2 (desktop on a field)", {ControlKind::TextBox, "Text22", {}, 0, 0, 1, 1, 0, SystemColour::Desktop}},
+    {"heading (desktop on the form)", {ControlKind::Label, "Label19", {}, 0, 0, 1, 1, 0, SystemColour::Desktop}},
+    {"24 hr label (highlight on the form)", {ControlKind::Label, "Label15", {}, 0, 0, 1, 1, 0, SystemColour::Highlight}},
     {"result (highlight text on the title bar)",
-     {ControlKind::TextBox, "Text2", {}, 0, 0, 1, 1, 0, syscolour::HighlightText, syscolour::ActiveTitleBar}},
+     {ControlKind::TextBox, "Text2", {}, 0, 0, 1, 1, 0, SystemColour::HighlightText, SystemColour::ActiveTitleBar}},
     {"weight result (title bar text on the title bar)",
-     {ControlKind::TextBox, "Text3", {}, 0, 0, 1, 1, 0, syscolour::ActiveTitleBarText, syscolour::ActiveTitleBar}},
-    {"About text (black on the form)", {ControlKind::Label, "lblTitle", {}, 0, 0, 1, 1, 0, Colour::rgb(0, 0, 0)}},
+     {ControlKind::TextBox, "Text3", {}, 0, 0, 1, 1, 0, SystemColour::ActiveTitleBarText, SystemColour::ActiveTitleBar}},
+    {"About text (black on the form)", {ControlKind::Label, "lblTitle", {}, 0, 0, 1, 1, 0, Colour::fromRgb(0, 0, 0)}},
 }};
 
 // The hue of a colour with one, in degrees; -1 for a grey.

@@ -42,7 +42,7 @@ class CalculatorWindow : public ::testing::Test {
 protected:
     void SetUp() override { m_window.show(); }
 
-    QLineEdit* field(const std::string& name) { return m_window.findChild<QLineEdit*>(QString::fromStdString(name)); }
+    QLineEdit* field(const std::string& name) { return toolkit::child<QLineEdit>(m_window, QString::fromStdString(name)); }
 
     void type(const Fields& texts)
     {
@@ -215,7 +215,7 @@ TEST_F(CalculatorWindow, SpeaksTheWeightRowsAndTheOperatorsAsShownWithWhatTheyMe
         {"Frame4", "Cold Room (Vegetable: +5 degree) ", ""},
     }};
     testing::expectSpoken(m_window, cases);
-    EXPECT_EQ(m_window.findChild<QWidget*>("Command5")->toolTip(), "Adds the two numbers");
+    EXPECT_EQ(toolkit::child<QWidget>(m_window, "Command5")->toolTip(), "Adds the two numbers");
 }
 
 // Word wrap may break a heading over the lines its label has room for; trailing blanks may run over.
@@ -258,13 +258,13 @@ TEST(CalculatorWindowLifetime, ShowsOneInstanceAndClosingDiscardsTheFields)
     frmChiefGalvix* first = handle.show();
     EXPECT_EQ(handle.show(), first);
     EXPECT_EQ(first->windowTitle(), QStringLiteral("Galvix Inventory"));
-    QTest::keyClicks(first->findChild<QLineEdit*>(QStringLiteral("Text1")), QStringLiteral("12"));
+    QTest::keyClicks(toolkit::child<QLineEdit>(*first, QStringLiteral("Text1")), QStringLiteral("12"));
 
     first->close();
     flushDeletes();
     EXPECT_FALSE(handle.isLoaded());
     frmChiefGalvix* second = handle.show();
-    EXPECT_TRUE(second->findChild<QLineEdit*>(QStringLiteral("Text1"))->text().isEmpty());
+    EXPECT_TRUE(toolkit::child<QLineEdit>(*second, QStringLiteral("Text1"))->text().isEmpty());
     second->close();
     flushDeletes();
 }
@@ -286,7 +286,7 @@ TEST(CalculatorWindowLifetime, ShowsTheErrorInAMessageBoxTitledGalvix)
     testing::click(window, "Command8");
     EXPECT_EQ(title, QStringLiteral("Galvix"));
     EXPECT_TRUE(text.contains(QStringLiteral("Overflow"))) << text.toStdString();
-    EXPECT_TRUE(window.findChild<QLineEdit*>(QStringLiteral("Text23"))->text().isEmpty());
+    EXPECT_TRUE(toolkit::child<QLineEdit>(window, QStringLiteral("Text23"))->text().isEmpty());
 }
 
 TEST(CalculatorWindowLifetime, TheMainMenuOpensASingleCalculatorThatClosesWithTheMainWindow)
@@ -295,7 +295,7 @@ TEST(CalculatorWindowLifetime, TheMainMenuOpensASingleCalculatorThatClosesWithTh
     weekly_menu::Mt19937Source source;
     auto* main = new app::frmMain(testing::testServices(settings, source));
     main->showLoaded();
-    auto* unit = main->findChild<QAction*>(QStringLiteral("mnuUnit"));
+    auto* unit = toolkit::child<QAction>(*main, QStringLiteral("mnuUnit"));
     ASSERT_NE(unit, nullptr);
     unit->trigger();
     unit->trigger();

@@ -122,12 +122,18 @@ TEST(WriteNumber, SwitchesToExponentFormAtTheBoundaries)
                     {1e-100, "1E-100"}, {Limits::denorm_min(), "4.94065645841247E-324"}});
 }
 
-// A value exactly halfway at the 16th digit goes to the even 15th digit; anything else to nearest.
-TEST(WriteNumber, RoundsExactTiesToEven)
+// A value exactly halfway at the 16th digit goes away from zero, in plain and exponent form and when
+// it carries into a new digit; a value only near halfway goes to the nearest.
+TEST(WriteNumber, RoundsExactTiesAwayFromZero)
 {
-    expectWritings({{562949953421312.5, "562949953421312"}, {562949953421313.5, "562949953421314"},
-                    {-562949953421312.5, "-562949953421312"}, {10000000000000.25, "10000000000000.2"},
-                    {10000000000000.75, "10000000000000.8"}, {562949953421312.625, "562949953421313"}});
+    expectWritings({{562949953421312.5, "562949953421313"}, {562949953421313.5, "562949953421314"},
+                    {-562949953421312.5, "-562949953421313"}, {999999999999090.5, "999999999999091"},
+                    {-999999999999090.5, "-999999999999091"}, {56941479447211.25, "56941479447211.3"},
+                    {10000000000000.25, "10000000000000.3"}, {10000000000000.75, "10000000000000.8"},
+                    {4477577726213665, "4.47757772621367E+15"}, {-4477577726213665, "-4.47757772621367E+15"},
+                    {999999999999999.5, "1E+15"}, {13.0 / (1 << 20), "1.23977661132813E-05"},
+                    {562949953421312.625, "562949953421313"},
+                    {std::nextafter(999999999999090.5, 0.0), "999999999999090"}});
 }
 
 TEST(WriteNumber, NamesValuesThatAreNotFinite)
@@ -214,7 +220,7 @@ TEST(WriteNumber, IsTheSameUnderEveryRoundingMode)
         std::fesetround(FE_TONEAREST);
 
         EXPECT_EQ(third, "0.333333333333333") << mode;
-        EXPECT_EQ(tie, "562949953421312") << mode;
+        EXPECT_EQ(tie, "562949953421313") << mode;
         EXPECT_EQ(largest, "1.79769313486232E+308") << mode;
         EXPECT_EQ(small, "-1.5E-07") << mode;
     }

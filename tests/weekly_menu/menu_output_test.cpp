@@ -457,7 +457,7 @@ TEST_F(PlannerOutput, RightClickOnTheWindowOffersTheThreeButATextBoxKeepsItsEdit
 
 TEST_F(PlannerOutput, LeavesThePlannersControlsAndTabOrderAsTheyAre)
 {
-    const toolkit::FormSpec& form = weeklyMenuForm();
+    const toolkit::FormSpec& form = WeeklyMenuForm;
     ASSERT_EQ(form.controls.size(), 71U);
     ASSERT_EQ(form.lines.size(), 12U);
 

@@ -1,0 +1,95 @@
+// Writes the planner's and the calculator's tables, the planner's day rows, every window's title and
+// the twips to a pixel as JSON, for the end-to-end suite to find the controls by: one copy of each
+// fact, the program's.
+//   window_tables <file.json>
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <cstdio>
+
+#include "about/frmAbout.h"
+#include "app/frmMain.h"
+#include "platform/application_info.h"
+#include "toolkit/qt_text.h"
+#include "toolkit/twips.h"
+#include "unit_calculator/frmChiefGalvix.h"
+#include "weekly_menu/frmWeeklyMenu.h"
+#include "weekly_menu/weekly_grid.h"
+
+namespace {
+
+using galvix::toolkit::ControlKind;
+using galvix::toolkit::ControlSpec;
+using galvix::toolkit::FormSpec;
+using galvix::toolkit::toQString;
+
+QString kindName(ControlKind kind)
+{
+    switch (kind) {
+    case ControlKind::TextBox:
+        return QStringLiteral("TextBox");
+    case ControlKind::Label:
+        return QStringLiteral("Label");
+    case ControlKind::CommandButton:
+        return QStringLiteral("CommandButton");
+    case ControlKind::Frame:
+        break;
+    }
+    return QStringLiteral("Frame");
+}
+
+// The controls in the table's order: name, kind, caption, rectangle in twips (left, top, width,
+// height) and tab index (-1 for none).
+QJsonArray controls(const FormSpec& form)
+{
+    QJsonArray table;
+    for (const ControlSpec& control : form.controls) {
+        table.append(QJsonObject{{"name", toQString(control.name)},
+                                 {"kind", kindName(control.kind)},
+                                 {"caption", toQString(control.caption)},
+                                 {"rect", QJsonArray{control.left, control.top, control.width, control.height}},
+                                 {"tabIndex", control.tabIndex}});
+    }
+    return table;
+}
+
+QJsonArray days()
+{
+    QJsonArray rows;
+    for (const galvix::weekly_menu::DayRow& row : galvix::weekly_menu::WeeklyGrid) {
+        rows.append(QJsonObject{{"day", toQString(row.day)},
+                                {"dayLabel", toQString(row.dayLabel)},
+                                {"hourLabel", toQString(row.hourLabel)}});
+    }
+    return rows;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: window_tables <file.json>\n");
+        return 2;
+    }
+    const QJsonObject titles{{"main", toQString(galvix::app::MainForm.caption)},
+                             {"planner", toQString(galvix::weekly_menu::WeeklyMenuForm.caption)},
+                             {"calculator", toQString(galvix::unit_calculator::ChiefGalvixForm.caption)},
+                             {"about", toQString(galvix::about::AboutForm.caption)},
+                             {"message", toQString(galvix::platform::ApplicationTitle)}};
+    const QJsonObject tables{{"twipsPerPixel", galvix::toolkit::TwipsPerPixel},
+                             {"titles", titles},
+                             {"planner", controls(galvix::weekly_menu::WeeklyMenuForm)},
+                             {"plannerDays", days()},
+                             {"calculator", controls(galvix::unit_calculator::ChiefGalvixForm)}};
+    QFile file(QString::fromLocal8Bit(argv[1]));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+        || file.write(QJsonDocument(tables).toJson()) < 0 || !file.flush()) {
+        std::fprintf(stderr, "window_tables: cannot write %s\n", argv[1]);
+        return 1;
+    }
+    return 0;
+}
