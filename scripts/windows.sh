@@ -66,13 +66,14 @@ fetch_qt_source() {
 # Only what Galvix uses: Core, Gui, Widgets, PrintSupport and Test, the Windows and offscreen
 # platform plug-ins, with the third-party libraries Qt carries. Debian's source leaves out the
 # tablet library (wintab) for its licence, so tablet events are off. Direct2D stays on: Qt builds
-# its DirectWrite font engine, which printing calls, only with it.
+# its DirectWrite font engine, which printing calls, only with it. With OpenGL off, its dynamic
+# loader must be turned off by name, or the Windows plug-in still asks for it.
 build_qt() {
   local work
   work=$(mktemp -d "${TMPDIR:-/var/tmp}/galvix-qt.XXXXXX")
   trap 'rm -rf "$work"' RETURN
   fetch_qt_source "$work"
-  local off=(opengl dbus network sql xml concurrent vulkan zstd tabletevent freetype jpeg gif
+  local off=(opengl dynamicgl dbus network sql xml concurrent vulkan zstd tabletevent freetype jpeg gif
              textmarkdownreader textmarkdownwriter textodfwriter androiddeployqt)
   local bundled=(zlib pcre2 png jpeg harfbuzz freetype doubleconversion)
   local features=()
