@@ -21,13 +21,11 @@ packages=(
 )
 if [ "${1:-}" = windows ]; then
   packages+=(
-    g++-mingw-w64-x86-64-posix wine wine64 nsis dpkg-dev xz-utils fonts-wine
+    g++-mingw-w64-x86-64-posix wine wine64 nsis dpkg-dev xz-utils
   )
 fi
 # g++-mingw-w64-x86-64-posix, wine and nsis: the Windows program is cross-compiled, run and
 # packaged here; dpkg-dev unpacks the Qt source package that Qt for Windows is built from.
-# fonts-wine: Wine's own Tahoma and Marlett, without which Wine draws its title bars and dialogs in
-# a fallback font and the caption buttons as letters.
 # file: the Debian package's dpkg-shlibdeps step needs it to find the program's libraries.
 # weston and qt6-wayland: the main window's test on a Wayland compositor.
 # qt6-gtk-platformtheme and gnome-themes-extra: the end-to-end run under GTK's dark Adwaita theme,
