@@ -172,7 +172,10 @@ class Run:
         placement check's concern, not the move's."""
         self.desktop.activate(MAIN_TITLE)
         before = self.desktop.window(MAIN_TITLE)
-        start = before.title_bar()
+        # Away from where a click may just have brought it forward, so that the press does not
+        # make a double click, which maximizes the window.
+        x, y = before.title_bar()
+        start = (x - 40, y)
         self.desktop.drag(start, (start[0] + by[0], start[1] + by[1]))
         left, top, width, height = before.outer
         moved = (left + by[0], top + by[1], width, height)

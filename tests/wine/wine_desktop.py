@@ -253,17 +253,19 @@ class WineDesktop:
         self.run(["xdotool", "type", "--clearmodifiers", "--delay", "60", "--", text])
 
     def click(self, point):
+        # No --sync: the X server handles the move and the press in the order they are sent, and
+        # xdotool waits in vain for a move to where the pointer already is.
         x, y = point
-        self.run(["xdotool", "mousemove", "--sync", str(round(x)), str(round(y)), "click", "1"])
+        self.run(["xdotool", "mousemove", str(round(x)), str(round(y)), "click", "1"])
 
     def drag(self, start, end, steps=8):
         """Presses the left button at start, moves in steps as a hand does, and lets go at end."""
         (x0, y0), (x1, y1) = start, end
-        argv = ["xdotool", "mousemove", "--sync", str(round(x0)), str(round(y0)), "mousedown", "1"]
+        argv = ["xdotool", "mousemove", str(round(x0)), str(round(y0)), "mousedown", "1"]
         for step in range(1, steps + 1):
             x = x0 + (x1 - x0) * step / steps
             y = y0 + (y1 - y0) * step / steps
-            argv += ["sleep", "0.05", "mousemove", "--sync", str(round(x)), str(round(y))]
+            argv += ["sleep", "0.05", "mousemove", str(round(x)), str(round(y))]
         argv += ["sleep", "0.1", "mouseup", "1"]
         self.run(argv)
 
