@@ -40,8 +40,10 @@ foreach(size ${GALVIX_ICON_SIZES})
     COMMENT "Rendering the ${size} px icon"
     VERBATIM)
   list(APPEND GALVIX_ICON_PNGS ${png})
-  install(FILES ${png} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
-          RENAME ${GALVIX_DESKTOP_ID}.png)
+  if(NOT WIN32)
+    install(FILES ${png} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+            RENAME ${GALVIX_DESKTOP_ID}.png)
+  endif()
 endforeach()
 add_custom_target(galvix_icon_pngs ALL DEPENDS ${GALVIX_ICON_PNGS})
 qt_add_resources(galvix_gui galvix_icons PREFIX /icons BASE ${GALVIX_DATA_DIR}/icons

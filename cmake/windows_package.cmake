@@ -57,7 +57,20 @@ foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
   list(APPEND GALVIX_MINGW_DLLS ${path})
 endforeach()
 install(FILES ${GALVIX_MINGW_DLLS} DESTINATION .)
+# The DLLs come with their symbols, which nobody here reads: without them the folder is a third of
+# the size.
+install(CODE "set(galvix_strip \"${CMAKE_STRIP}\")")
+install(CODE [[
+  file(GLOB dlls "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/*.dll" "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/platforms/*.dll")
+  execute_process(COMMAND "${galvix_strip}" --strip-unneeded ${dlls} COMMAND_ERROR_IS_FATAL ANY)
+]])
+# The licences of what the folder carries besides the program: the font, Qt (built from Debian's
+# source, whose copyright file covers it) and the compiler's run-time libraries.
 install(FILES ${GALVIX_FONT_LICENCE} DESTINATION licences RENAME LiberationSans.txt)
+file(GLOB qt_copyright /usr/share/doc/libqt6core6*/copyright)
+install(FILES ${qt_copyright} DESTINATION licences RENAME Qt.txt)
+install(FILES /usr/share/doc/gcc-mingw-w64-base/copyright DESTINATION licences RENAME GCC-runtime.txt)
+install(FILES /usr/share/doc/mingw-w64-common/copyright DESTINATION licences RENAME mingw-w64.txt)
 
 set(CPACK_GENERATOR NSIS ZIP)
 set(CPACK_PACKAGE_NAME Galvix)

@@ -123,8 +123,14 @@ step "building the program and its unit tests"
 cmake --preset windows >/dev/null
 cmake --build --preset windows
 step "running the unit tests under Wine"
-[ -d "$WINEPREFIX" ] || wineboot --init >/dev/null 2>&1
-ctest --preset windows -j "$jobs"
+if [ ! -d "$WINEPREFIX" ]; then
+  wineboot --init >/dev/null 2>&1
+  # Wine's own desktop, which draws the windows' frames and moves the focus as Windows does.
+  wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null 2>&1
+  wineserver --wait
+fi
+xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset windows -j "$jobs"
 step "packaging"
 (cd build/windows && cpack >/dev/null)
 ls -l build/windows/galvix-*-win64.exe build/windows/galvix-*-win64.zip

@@ -8,8 +8,12 @@
 
 int main(int argc, char** argv)
 {
+#ifndef _WIN32
+    // Windows' own platform is the only one Qt for Windows has here; Wine hands a program none of
+    // the QT_ variables of the Linux environment it starts in.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
     QTemporaryDir configHome;
     if (!configHome.isValid())
         return 2;
