@@ -92,4 +92,6 @@ set(CPACK_NSIS_INSTALLED_ICON_NAME galvix.exe)
 set(CPACK_NSIS_URL_INFO_ABOUT "${GALVIX_HOMEPAGE}")
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
+# A 64-bit installer for a 64-bit program: it needs no 32-bit layer on the system it installs on.
+set(CPACK_NSIS_DEFINES "Target amd64-unicode")
 include(CPack)

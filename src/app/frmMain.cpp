@@ -16,6 +16,7 @@
 
 #include "platform/application_info.h"
 #include "platform/settings_store.h"
+#include "platform/window_frame.h"
 #include "toolkit/loaded_windows.h"
 #include "toolkit/surface.h"
 #include "toolkit/twips.h"
@@ -190,6 +191,11 @@ void frmMain::settleOuterSize()
     m_outerSizeSettled = true;
     if (windowState() != Qt::WindowNoState)
         return;
+    // Qt placed the frame it draws; where the system's frame reaches beyond it, by invisible
+    // borders, the window moves by that much so that the system's frame stands where it was put.
+    const PixelFrame drawn = pixelFrameOf(windowHandle()->frameGeometry());
+    if (frame.left != drawn.left || frame.top != drawn.top)
+        move(m_appliedFrame.left + (drawn.left - frame.left), m_appliedFrame.top + (drawn.top - frame.top));
     resize(std::max(1, m_appliedFrame.width - (frame.width - client.width)),
            std::max(1, m_appliedFrame.height - (frame.height - client.height)));
 }
@@ -209,7 +215,7 @@ PixelFrame frmMain::clientArea() const
 PixelFrame frmMain::currentFrame() const
 {
     const QWindow* window = windowHandle();
-    return pixelFrameOf(window != nullptr ? window->frameGeometry() : geometry());
+    return pixelFrameOf(window != nullptr ? platform::systemFrame(*window) : geometry());
 }
 
 Placement frmMain::currentPlacement() const
