@@ -18,6 +18,7 @@
 
 #include "app/Module1.h"
 #include "app/frmMain.h"
+#include "platform/window_frame.h"
 #include "support/accessibility.h"
 #include "support/event_loop.h"
 #include "support/memory_settings.h"
@@ -33,6 +34,14 @@ namespace {
 using testing::flushDeletes;
 using testing::MemorySettings;
 using toolkit::LoadedWindows;
+
+// Moves a shown window so that its frame as the system counts it stands at `where`. QWidget::move
+// places the frame Qt draws, which on Windows lies inside the system's by the invisible borders.
+void moveFrameTo(QWidget& window, QPoint where)
+{
+    const QWindow& handle = *window.windowHandle();
+    window.move(where + handle.frameGeometry().topLeft() - platform::systemFrame(handle).topLeft());
+}
 
 // One run of the program against a given settings store: start, optionally act, close.
 class ProgramRun {
@@ -51,7 +60,8 @@ public:
 
     // The outer frame as the program reads it: from the platform window, whose frame margins follow
     // the window manager, not from QWidget's copy of them.
-    QRect outerFrame() const { return m_window->windowHandle()->frameGeometry(); }
+    // The frame as the system counts it, which is what the window stores.
+    QRect outerFrame() const { return platform::systemFrame(*m_window->windowHandle()); }
 
     void close()
     {
@@ -169,7 +179,7 @@ TEST_F(MainWindow, RestoresWhereTheCookLeftItAndThreeRestartsDoNotCreep)
 {
     {
         ProgramRun run(settings, source);
-        run.window().move(150, 90);
+        moveFrameTo(run.window(), {150, 90});
         run.window().resize(520, 380);
     }
     const std::array<std::string, 4> saved{settings.get("MainLeft"), settings.get("MainTop"),
@@ -308,7 +318,7 @@ TEST(Module1, MainShowsTheMainWindowAndRemembersItInTheSettingsStore)
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(LoadedWindows::instance().at(0), window.data());
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.data()));
-    window->move(200, 120);
+    moveFrameTo(*window, {200, 120});
     window->close();
     flushDeletes();
     EXPECT_TRUE(window.isNull());
