@@ -9,10 +9,14 @@ wait has a deadline."""
 import os
 import re
 import select
-import signal
 import subprocess
+import sys
 import tempfile
 import time
+
+# The Debian suite's way of ending a process we started, with its process group.
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
+from session import end_process  # noqa: E402
 
 # Generous: Wine's first start in a prefix and a busy build machine are slow; a wait only lasts as
 # long as it needs.
@@ -289,18 +293,3 @@ class WineDesktop:
             argv += ["-crop", f"{width + 2 * margin}x{height + 2 * margin}+{left}+{top}", "+repage"]
         self.run(argv + [path], check=False)
         return path
-
-
-def end_process(process, grace=5.0):
-    """Asks a process we started to end, then forces it; its process group goes with it."""
-    if process.poll() is None:
-        try:
-            process.send_signal(signal.SIGTERM)
-            process.wait(timeout=grace)
-        except subprocess.TimeoutExpired:
-            process.kill()
-            process.wait(timeout=grace)
-    try:
-        os.killpg(process.pid, signal.SIGKILL)
-    except (ProcessLookupError, PermissionError):
-        pass
