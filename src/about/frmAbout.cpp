@@ -1,8 +1,12 @@
 #include "about/frmAbout.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QWindow>
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -76,6 +80,65 @@ frmAbout::frmAbout(const SysInfoServices& services, QWidget* owner)
     connect(sysInfo, &QPushButton::clicked, this, [this] { cmdSysInfo_Click(); });
 
     Form_Load();
+}
+
+// The box stands centred over its owner's frame, inside the owner's screen. Qt would centre it when
+// it is shown, by a guess at frames that the window manager has not drawn yet, and leave it a title
+// bar too high. So the box is placed before its window exists, by the owner's frame margins, and the
+// window manager then puts its frame there; once its own frame is known, a difference between the
+// two frames is made good.
+void frmAbout::setVisible(bool visible)
+{
+    if (visible && !testAttribute(Qt::WA_WState_Created) && parentWidget() != nullptr) {
+        const QWindow* owner = parentWidget()->window()->windowHandle();
+        centreOverOwner(owner != nullptr ? owner->frameMargins() : QMargins());
+    }
+    QDialog::setVisible(visible);
+}
+
+bool frmAbout::event(QEvent* event)
+{
+    const bool handled = QDialog::event(event);
+    switch (event->type()) {
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::Show:
+    case QEvent::WindowActivate:
+    case QEvent::UpdateRequest:
+        if (!m_frameKnown && isVisible() && windowHandle() != nullptr && parentWidget() != nullptr) {
+            const QMargins frame = windowHandle()->frameMargins();
+            if (!frame.isNull()) {
+                m_frameKnown = true;
+                centreOverOwner(frame);
+            }
+        }
+        break;
+    default:
+        break;
+    }
+    return handled;
+}
+
+// Moves the box so that a frame of `frame` margins around it is centred over the owner's frame.
+void frmAbout::centreOverOwner(const QMargins& frame)
+{
+    const QWidget* owner = parentWidget()->window();
+    const QRect ownerFrame = owner->windowHandle() != nullptr ? owner->windowHandle()->frameGeometry()
+                                                                : owner->frameGeometry();
+    const QSize outer = size().grownBy(frame);
+    QRect target(ownerFrame.center() - QPoint(outer.width() / 2, outer.height() / 2), outer);
+    if (const QScreen* screen = owner->screen()) {
+        const QRect area = screen->availableGeometry();
+        target.moveLeft(std::max(area.left(), std::min(target.left(), area.right() + 1 - target.width())));
+        target.moveTop(std::max(area.top(), std::min(target.top(), area.bottom() + 1 - target.height())));
+    }
+    if (!testAttribute(Qt::WA_WState_Created)) {
+        move(target.topLeft()); // before the window exists: where its frame goes
+        return;
+    }
+    const QRect shown = windowHandle()->frameGeometry();
+    if (shown.topLeft() != target.topLeft())
+        move(pos() + (target.topLeft() - shown.topLeft()));
 }
 
 void frmAbout::Form_Load()

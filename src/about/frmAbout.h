@@ -4,6 +4,7 @@
 // afresh.
 
 #include <QDialog>
+#include <QMargins>
 
 #include "about/system_info.h"
 #include "toolkit/surface.h"
@@ -23,9 +24,17 @@ public:
     void cmdOK_Click();
     void cmdSysInfo_Click();
 
+    void setVisible(bool visible) override;
+
+protected:
+    bool event(QEvent* event) override;
+
 private:
+    void centreOverOwner(const QMargins& frame);
+
     SysInfoServices m_services;
     toolkit::FormSurface<AboutForm>* m_surface = nullptr;
+    bool m_frameKnown = false;
 };
 
 } // namespace galvix::about

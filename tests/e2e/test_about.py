@@ -5,6 +5,7 @@ import unittest
 
 import pyatspi
 
+from atspi import Accessible
 from case import GalvixTestCase
 from program import ABOUT_TITLE, MAIN_TITLE, MESSAGE_TITLE
 from waiting import NAME_DEADLINE, wait_for
@@ -34,6 +35,19 @@ class Reading(AboutTestCase):
         self.assertEqual({what: node.name for what, node in found.items()},
                          {"title": "Galvix", "credits": CREDITS, "OK": "OK", "System Info...": "System Info..."})
         self.named(self.galvix, ABOUT_TITLE, "Version 1.1.0", role=pyatspi.ROLE_LABEL, timeout=NAME_DEADLINE)
+
+
+class Opening(AboutTestCase):
+    def test_it_opens_centred_over_the_main_window_with_ok_focused(self):
+        self.start()
+        main = self.desktop.wait_window(MAIN_TITLE).frame()
+        about = self.open_about().frame()
+        offset = [a + b / 2 - (c + d / 2) for a, b, c, d in zip(about[:2], about[2:], main[:2], main[2:])]
+        self.assertLessEqual(max(abs(value) for value in offset), 1,
+                             f"the About box's frame {about} is {offset} off the centre of the main window's {main}")
+        self.desktop.looking_for = "the focused control of the About box"
+        focused = wait_for(lambda: self.focused(self.galvix, ABOUT_TITLE), self.desktop.looking_for)
+        self.assertEqual((focused.name, Accessible.role(focused)), ("OK", pyatspi.ROLE_PUSH_BUTTON))
 
 
 class Closing(AboutTestCase):
