@@ -65,6 +65,13 @@ void secondNames(Machine& m, const std::string& folder)
 {
     m.registry.setValue(FolderKey, FolderValue, textValue(folder));
 }
+// The second lookup names the folder, and the tool is there and starts.
+void folderHoldsTheTool(Machine& m)
+{
+    secondNames(m, Folder);
+    m.files.files.insert(FolderTool);
+    m.programs.installed.insert(FolderTool);
+}
 
 const std::vector<std::string> BothKeys{PathKey, FolderKey};
 const std::vector<std::string> FirstKeyOnly{PathKey};
@@ -81,41 +88,29 @@ INSTANTIATE_TEST_SUITE_P(
         LaunchCase{"FirstLookupNamesAMissingFileAndTheSecondIsNotTried",
                    [](Machine& m) {
                        firstNames(m, Tool);
-                       secondNames(m, Folder);
-                       m.files.files.insert(FolderTool);
-                       m.programs.installed.insert(FolderTool);
+                       folderHoldsTheTool(m);
                    },
                    {Tool}, true, FirstKeyOnly},
         LaunchCase{"FirstLookupMissingAndTheFolderHoldsTheTool",
-                   [](Machine& m) {
-                       secondNames(m, Folder);
-                       m.files.files.insert(FolderTool);
-                       m.programs.installed.insert(FolderTool);
-                   },
+                   folderHoldsTheTool,
                    {FolderTool}, false, BothKeys},
         LaunchCase{"FirstValueMissingFromItsKeyAndTheFolderHoldsTheTool",
                    [](Machine& m) {
                        m.registry.addKey(PathKey);
-                       secondNames(m, Folder);
-                       m.files.files.insert(FolderTool);
-                       m.programs.installed.insert(FolderTool);
+                       folderHoldsTheTool(m);
                    },
                    {FolderTool}, false, BothKeys},
         LaunchCase{"FirstKeyRefusedAndTheFolderHoldsTheTool",
                    [](Machine& m) {
                        firstNames(m, Tool);
                        m.registry.refuse(PathKey);
-                       secondNames(m, Folder);
-                       m.files.files.insert(FolderTool);
-                       m.programs.installed.insert(FolderTool);
+                       folderHoldsTheTool(m);
                    },
                    {FolderTool}, false, BothKeys},
         LaunchCase{"FirstValueTooLongAndTheFolderHoldsTheTool",
                    [](Machine& m) {
                        firstNames(m, "/" + std::string(1100, 'x'));
-                       secondNames(m, Folder);
-                       m.files.files.insert(FolderTool);
-                       m.programs.installed.insert(FolderTool);
+                       folderHoldsTheTool(m);
                    },
                    {FolderTool}, false, BothKeys},
         LaunchCase{"FirstLookupMissingAndTheFolderLacksTheTool",
@@ -141,9 +136,7 @@ INSTANTIATE_TEST_SUITE_P(
         LaunchCase{"FirstValueWithoutAZeroEndsInTheMessage",
                    [](Machine& m) {
                        m.registry.setValue(PathKey, PathValue, FakeValue{platform::regtype::Text, std::string(1024, 'x')});
-                       secondNames(m, Folder);
-                       m.files.files.insert(FolderTool);
-                       m.programs.installed.insert(FolderTool);
+                       folderHoldsTheTool(m);
                    },
                    {}, true, FirstKeyOnly},
         LaunchCase{"SecondValueWithoutAZeroEndsInTheMessage",
