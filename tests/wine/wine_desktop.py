@@ -16,6 +16,7 @@ import time
 
 # The Debian suite's way of ending a process we started, with its process group.
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
+import waiting  # noqa: E402
 from session import end_process  # noqa: E402
 
 # Generous: Wine's first start in a prefix and a busy build machine are slow; a wait only lasts as
@@ -29,16 +30,9 @@ class Failed(AssertionError):
     """A check's finding, or a tool that did not do what was asked."""
 
 
-def wait_for(condition, what, timeout=DEADLINE, interval=0.1):
-    """Calls condition until it returns something true and returns that; fails after timeout."""
-    deadline = time.monotonic() + timeout
-    while True:
-        value = condition()
-        if value:
-            return value
-        if time.monotonic() > deadline:
-            raise Failed(f"gave up after {timeout:.0f} s waiting for {what() if callable(what) else what}")
-        time.sleep(interval)
+def wait_for(condition, what, timeout=DEADLINE):
+    """The Debian suite's wait (tests/e2e/waiting.py), with the patience Wine needs."""
+    return waiting.wait_for(condition, what, timeout, interval=0.1)
 
 
 class Window:
