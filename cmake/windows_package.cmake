@@ -71,6 +71,10 @@ file(GLOB qt_copyright /usr/share/doc/libqt6core6*/copyright)
 install(FILES ${qt_copyright} DESTINATION licences RENAME Qt.txt)
 install(FILES /usr/share/doc/gcc-mingw-w64-base/copyright DESTINATION licences RENAME GCC-runtime.txt)
 install(FILES /usr/share/doc/mingw-w64-common/copyright DESTINATION licences RENAME mingw-w64.txt)
+# What the folder carries and under which licence: the installer's licence page, and a file beside
+# the program.
+configure_file(${PROJECT_SOURCE_DIR}/data/windows_notice.txt.in ${GALVIX_DATA_DIR}/notice.txt @ONLY NEWLINE_STYLE CRLF)
+install(FILES ${GALVIX_DATA_DIR}/notice.txt DESTINATION licences RENAME README.txt)
 
 set(CPACK_GENERATOR NSIS ZIP)
 set(CPACK_PACKAGE_NAME Galvix)
@@ -81,6 +85,7 @@ set(CPACK_PACKAGE_FILE_NAME galvix-${PROJECT_VERSION}-win64)
 set(CPACK_PACKAGE_INSTALL_DIRECTORY Galvix)
 set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Galvix)
 set(CPACK_STRIP_FILES ON)
+set(CPACK_RESOURCE_FILE_LICENSE ${GALVIX_DATA_DIR}/notice.txt)
 # The Start menu's entry starts galvix.exe and shows its icon.
 set(CPACK_PACKAGE_EXECUTABLES galvix Galvix)
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
