@@ -116,7 +116,7 @@ fi
 # --- the program, its unit tests under Wine, the installer -----------------------------------
 export GALVIX_WINDOWS_PREFIX="$qt_prefix;$gtest_prefix"
 # The tests run under Wine in a prefix of their own, which lives as long as the build folder.
-export WINEPREFIX=$checkout/build/windows/wine-prefix WINEARCH=win64 WINEDEBUG=-all
+export WINEPREFIX=$checkout/build/windows/wine-prefix WINEARCH=win64
 # No installer of Wine's Mono or Gecko is offered: nothing here uses them.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 step "building the program and its unit tests"
