@@ -12,6 +12,7 @@
 
 #include "platform/application_info.h"
 #include "platform/qt_message_box.h"
+#include "platform/window_frame.h"
 #include "toolkit/loaded_windows.h"
 #include "toolkit/surface.h"
 
@@ -99,22 +100,13 @@ void frmAbout::setVisible(bool visible)
 bool frmAbout::event(QEvent* event)
 {
     const bool handled = QDialog::event(event);
-    switch (event->type()) {
-    case QEvent::Move:
-    case QEvent::Resize:
-    case QEvent::Show:
-    case QEvent::WindowActivate:
-    case QEvent::UpdateRequest:
-        if (!m_frameKnown && isVisible() && windowHandle() != nullptr && parentWidget() != nullptr) {
-            const QMargins frame = windowHandle()->frameMargins();
-            if (!frame.isNull()) {
-                m_frameKnown = true;
-                centreOverOwner(frame);
-            }
+    if (!m_frameKnown && platform::frameMayHaveChanged(event->type()) && isVisible() && windowHandle() != nullptr
+        && parentWidget() != nullptr) {
+        const QMargins frame = windowHandle()->frameMargins();
+        if (!frame.isNull()) {
+            m_frameKnown = true;
+            centreOverOwner(frame);
         }
-        break;
-    default:
-        break;
     }
     return handled;
 }

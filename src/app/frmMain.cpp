@@ -166,17 +166,8 @@ void frmMain::applyPlacement(const Placement& placement)
 bool frmMain::event(QEvent* event)
 {
     const bool handled = QMainWindow::event(event);
-    switch (event->type()) {
-    case QEvent::Move:
-    case QEvent::Resize:
-    case QEvent::Show:
-    case QEvent::WindowActivate:
-    case QEvent::UpdateRequest:
+    if (platform::frameMayHaveChanged(event->type()))
         settleOuterSize();
-        break;
-    default:
-        break;
-    }
     return handled;
 }
 

@@ -4,6 +4,7 @@
 // also holds the invisible borders it is resized by, and a window's edges and size are that
 // rectangle's.
 
+#include <QEvent>
 #include <QRect>
 
 class QWindow;
@@ -11,5 +12,22 @@ class QWindow;
 namespace galvix::platform {
 
 [[nodiscard]] QRect systemFrame(const QWindow& window);
+
+// Whether a top-level widget's event may come with its frame newly drawn or changed. The window
+// system tells the frame some time after the window shows, and the widget hears of it with the
+// next of these.
+[[nodiscard]] inline bool frameMayHaveChanged(QEvent::Type type)
+{
+    switch (type) {
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::Show:
+    case QEvent::WindowActivate:
+    case QEvent::UpdateRequest:
+        return true;
+    default:
+        return false;
+    }
+}
 
 } // namespace galvix::platform
