@@ -3,8 +3,13 @@
 # them (cpack in the build folder).
 
 # Windows has no Liberation Sans: the program carries the two faces it uses, with their licence.
-set(GALVIX_FONT_DIR /usr/share/fonts/truetype/liberation2)
-set(GALVIX_FONT_LICENCE /usr/share/doc/fonts-liberation2/copyright)
+# Debian 12 keeps Liberation 2 in fonts-liberation2 (its fonts-liberation is the older 1.07);
+# Debian 13 moved it to fonts-liberation, and fonts-liberation2 only depends on that.
+find_path(GALVIX_FONT_DIR LiberationSans-Regular.ttf
+          PATHS /usr/share/fonts/truetype/liberation2 /usr/share/fonts/truetype/liberation
+          NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH)
+get_filename_component(font_folder "${GALVIX_FONT_DIR}" NAME)
+set(GALVIX_FONT_LICENCE /usr/share/doc/fonts-${font_folder}/copyright)
 foreach(file ${GALVIX_FONT_DIR}/LiberationSans-Regular.ttf ${GALVIX_FONT_DIR}/LiberationSans-Bold.ttf
              ${GALVIX_FONT_LICENCE})
   if(NOT EXISTS ${file})
