@@ -41,8 +41,12 @@ QColor resolve(Colour colour, const QPalette& palette, QColor fallback)
     switch (colour.source) {
     case Colour::Source::Default:
         return fallback;
-    case Colour::Source::System:
-        return palette.color(QPalette::Active, paletteRole(colour.system));
+    case Colour::Source::System: {
+        // A theme may leave a role without a colour: Qt 6.8's Windows theme takes its accents from
+        // a registry value that not every system has. The control keeps its own colour then.
+        const QColor themed = palette.color(QPalette::Active, paletteRole(colour.system));
+        return themed.isValid() ? themed : fallback;
+    }
     case Colour::Source::Rgb:
         return QColor::fromRgb(static_cast<QRgb>(colour.rgb));
     }

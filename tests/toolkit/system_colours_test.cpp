@@ -2,6 +2,7 @@
 // theme, keeps its hue, and is moved just far enough to stand out from what it is drawn on.
 
 #include <QColor>
+#include <QPalette>
 #include <gtest/gtest.h>
 
 #include <array>
@@ -87,6 +88,13 @@ TEST(SystemColours, EveryColouredTextReachesTheRatioKeepingItsHueAndMovingNoFurt
             EXPECT_EQ(palette.color(QPalette::Inactive, roles.text), palette.color(QPalette::Active, roles.text));
         }
     }
+}
+
+TEST(SystemColours, ARoleTheThemeLeavesWithoutAColourKeepsTheControlsOwn)
+{
+    QPalette theme;
+    theme.setColor(QPalette::Active, paletteRole(SystemColour::Desktop), QColor());
+    EXPECT_EQ(resolve(SystemColour::Desktop, theme, QColor(Qt::darkGreen)), QColor(Qt::darkGreen));
 }
 
 } // namespace

@@ -248,10 +248,11 @@ TEST_F(PlannerWindow, DrawsSecondLinesInTheDesktopColourAndHourLabelsInTheHighli
     const auto labelColour = [&](const char* name) {
         return toolkit::child<QLabel>(*window, name)->palette().color(QPalette::WindowText);
     };
-    EXPECT_EQ(textColour("Text22"), style.color(QPalette::Link));
-    EXPECT_EQ(textColour("Text42"), style.color(QPalette::Link));
+    const bool themed = style.color(QPalette::Link).isValid(); // not in Qt 6.8's Windows theme under Wine
+    EXPECT_EQ(textColour("Text22"), style.color(themed ? QPalette::Link : QPalette::Text));
+    EXPECT_EQ(textColour("Text42"), style.color(themed ? QPalette::Link : QPalette::Text));
     EXPECT_EQ(textColour("Text21"), style.color(QPalette::Text));
-    EXPECT_EQ(labelColour("Label19"), style.color(QPalette::Link));
+    EXPECT_EQ(labelColour("Label19"), style.color(themed ? QPalette::Link : QPalette::WindowText));
     EXPECT_EQ(labelColour("Label16"), style.color(QPalette::WindowText));
     // The light theme's highlight is too pale for text on the form: "Bread" is the same blue, darker.
     const QColor hour = labelColour("Label24");
