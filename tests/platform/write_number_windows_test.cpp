@@ -6,6 +6,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <random>
 #include <string>
 #include <vector>
@@ -49,6 +50,14 @@ std::vector<double> samples()
     return values;
 }
 
+// Below 1E-4 the form is the writer's choice: Windows and Wine 8 write 3.41339E-05 where Wine 10
+// writes 0.0000341339. There the two texts must name the same number.
+bool sameSmallNumber(double value, const std::string& written, const std::string& expected)
+{
+    return value != 0.0 && std::abs(value) < 1E-4
+           && std::strtod(written.c_str(), nullptr) == std::strtod(expected.c_str(), nullptr);
+}
+
 TEST(WriteNumberOnWindows, WritesEveryDoubleAsTheSystemWritesIt)
 {
     int differences = 0;
@@ -57,7 +66,7 @@ TEST(WriteNumberOnWindows, WritesEveryDoubleAsTheSystemWritesIt)
             continue;
         const std::string expected = systemText(value);
         const std::string written = WriteNumber(value);
-        if (written != expected && ++differences <= 20)
+        if (written != expected && !sameSmallNumber(value, written, expected) && ++differences <= 20)
             ADD_FAILURE() << std::hexfloat << value << std::defaultfloat << ": WriteNumber gives " << written
                           << ", the system " << expected;
     }
