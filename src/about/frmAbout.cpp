@@ -1,6 +1,5 @@
 #include "about/frmAbout.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
