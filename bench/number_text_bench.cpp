@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ReadNumber and WriteNumber beside the standard conversions they are built on, over the same
 // inputs: the fields' own rules (blanks, prefixes, 15 digits, exponent form) should cost little.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows the main window's menu opens, offscreen and warm: constructing and showing each one
 // up to its first paint, and each click handler of the planner and the calculator together with
 // the repaint it causes. The counter "controls" is the number of controls the window's table has,

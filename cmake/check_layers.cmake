@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Galvix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks that the includes of a source tree keep its layers one way:
 #   cmake -DSOURCE_DIR=<folder holding the subsystem folders> "-DCORE_SOURCES=<file>|<file>..." -P check_layers.cmake
 #

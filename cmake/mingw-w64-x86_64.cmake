@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Galvix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross-compiling for 64-bit Windows with Debian's mingw-w64 (the POSIX-threads variant, which
 # std::thread and Qt need).
 set(CMAKE_SYSTEM_NAME Windows)

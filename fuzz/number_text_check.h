@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What must hold for any input to the calculator's number operations, shared by the fuzzer and by
 // the replay of its seed corpus in the ordinary test run. A violation prints what went wrong and

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer entry point for the calculator's number operations; the checks live in
 // number_text_check.cpp so that the seed corpus can be replayed without libFuzzer.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replays the fuzzer's seed corpus through the same checks, for the ordinary test run: every file in
 // the folders (or the files) named on the command line is one input. Fails when it finds no input.
 

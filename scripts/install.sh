@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Galvix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds the release Debian package and installs it with apt, which
 # also brings in everything the package depends on. "apt remove galvix" takes it away again.
 set -euo pipefail

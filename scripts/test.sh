@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Galvix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds and runs the whole test suite, headless.
 #   scripts/test.sh          the developer build (warnings are errors)
 #   scripts/test.sh asan     the same unit tests under the address and undefined-behaviour sanitizers

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Galvix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Galvix for Windows on Debian, tests it under Wine and packages it:
 #   1. installs what is missing (Debian packages only: the mingw-w64 cross compiler, Wine, NSIS);
 #   2. builds Qt for Windows from Debian's own qt6-base source package, of the same version as

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the planner's week as the PDF that Save as PDF makes, for review and for the README:
 //   render_menu_pdf <output file>
 // The week is the one the three generators plan after a start; run it with QT_QPA_PLATFORM=offscreen.

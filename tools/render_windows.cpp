@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes a PNG of every window in the states worth looking at, for review and for the README:
 //   render_windows <output folder> [theme]
 // Run it offscreen (QT_QPA_PLATFORM=offscreen) or under Xvfb for a window manager's frame. The

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The desktop themes the windows must stay readable under, as the palettes Qt hands the program:
 // Qt's own light palette, the dark palette Debian 12's Qt (6.4) makes of Adwaita:dark through the

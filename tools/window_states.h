@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every window of the program in the states worth looking at: the renderer writes a picture of
 // each, and the window tests check each of them. Add a state here and both see it.

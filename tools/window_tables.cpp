@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the planner's and the calculator's tables, the planner's day rows, every window's title and
 // the twips to a pixel as JSON, for the end-to-end suite to find the controls by: one copy of each
 // fact, the program's.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor Galvix's start-up is measured against: what Qt itself costs to show a main window with
 // the same menu bar, the same three status-bar panels and the same size and place, and nothing
 // else (no icon, no style or font of its own, no settings, no clock, no central widget).

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Galvix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The side-by-side start-up benchmark: builds the optimised program and the bare main window
 # (preset bench-gui) and starts them alternately on a fresh Xvfb.
 #   bench/startup/run.sh                  20 pairs

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Galvix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Galvix's start-up beside a bare Qt main window, on a fresh Xvfb of its own.
 
 Starts the two programs alternately, PAIRS times each, and for every start measures the time from

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The About box: the program's title, version and credits, an OK button, and a button that starts
 // the system's system-information tool. Shown modally over the main window; each showing loads it

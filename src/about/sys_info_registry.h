@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The registry on a system that has none, as the About box's "System Info..." button asks it. It
 // answers the one lookup that can succeed here, the system-information tool's full path, which it

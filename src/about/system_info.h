@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Finding and starting the system's system-information tool, as the About box's "System Info..."
 // button does: two registry lookups, a file test and a program start, where every failure ends in

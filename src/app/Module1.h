@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The start-up module: creates and shows the main window and keeps the program-wide reference to it.
 

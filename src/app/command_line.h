@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's answer to its command line. Galvix takes no arguments of its own; it answers the two
 // that every Linux program does, --help and --version, by printing and exiting before any window

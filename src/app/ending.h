@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Ends the program when the system ends it, the way a close of its main window does: the window's
 // unload closes the other windows and saves the placement as ever.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: the program's only menu bar, from which the planner, the unit calculator and the
 // About box are opened, a status bar with the date and time, and a placement that is remembered

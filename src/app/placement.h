@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's remembered placement: left, top, width and height in twips, stored as the
 // decimal text of single-precision numbers under section "Settings" of the application's title.

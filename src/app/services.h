@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The system services the windows run against, built once for the life of the program and handed
 // down from the main window. Which back-ends they are, Debian's or Windows', is decided in

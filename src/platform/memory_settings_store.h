@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A settings store that lives in memory and is forgotten with it: for rendering the windows and for
 // anything else that must never touch the user's own settings.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Starts a program file directly as a detached process: the path is the program and there are no
 // arguments, so no shell ever reads it and a blank or a ";" in it is just part of the file name.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The per-user settings store through QSettings, in one of two places: an INI-style file per
 // application in the user's configuration folder (~/.config/<application>/<application>.conf on

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The system registry, as the three calls the About box makes: open a key under a root, query one
 // value into the caller's buffer, close the key. Each call returns a status, 0 for success, so that

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Windows registry itself, through advapi32's ANSI functions. Key and value names go to the
 // system in its ANSI code page, and texts read come back from it as UTF-8, as every text of ours

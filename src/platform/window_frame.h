@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The outer frame of a top-level window as the system counts it, in device-independent pixels.
 // Qt's frame is what is drawn; on Windows 10 and later the system's rectangle of a resizable window

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A checked lookup of a named child, for code that reaches into a window from outside (tests, the
 // renderer, the benchmarks): a misspelt or missing name throws, naming the control, instead of

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How far a text stands out from the colour it is drawn on, as WCAG 2.1 measures it, and the least
 // change of lightness that makes it stand out far enough. Plain arithmetic on sRGB triples, so that

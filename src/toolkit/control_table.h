@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window tables: every window's controls and rules are written down once, in twips, as
 // constexpr data; Surface turns a table into widgets. Nothing here depends on Qt.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A single-instance window handle. The handle lives as long as the program; the window behind it
 // is loaded on first show with its design-time contents, brought forward by later shows, and

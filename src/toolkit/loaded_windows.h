@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's loaded windows, in the order they were loaded; the main window is index 0.
 // A window leaves the list once it is unloaded: closed by the program or by its close box (the

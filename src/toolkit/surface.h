@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A window's client area built from its table: the controls at their design positions (which do
 // not move when the window is resized), the tab order, the colours, and the rules painted beneath

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Maps the windows' colour names onto the running style's palette, so the program follows the
 // desktop theme: a "highlight" cell is drawn in whatever colour the theme highlights with, made

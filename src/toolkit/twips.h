@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Window geometry is written in twips, 1440 to the inch. At the toolkit's 96 logical dots per inch
 // that is 15 twips to one device-independent pixel; the platform's high-dpi scaling does the rest.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Screen readers announce a window by its role. Qt gives a top-level window built directly on
 // QWidget the role of a client area ("filler" over AT-SPI), so the planner and the calculator would

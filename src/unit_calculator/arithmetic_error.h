@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The calculator's two arithmetic errors. Reading, converting and calculating raise them instead of
 // returning a text; the window catches them at the end of a click and tells the user.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The unit conversions and the mini-calculator: each takes the texts of fields and returns the text
 // for another field, reading and writing numbers as number_text.h does. A failure raises

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The unit calculator window: the class frmChiefGalvix, titled "Galvix Inventory", in the folder
 // unit_calculator/ (one window, three names). A weight convertor, a liquid convertor and a

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Numbers as the calculator's fields hold them. ReadNumber takes whatever the user typed and reads
 // the number it starts with; WriteNumber gives the text a result field shows. Both use the point as

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The fixed dish lists. Each has exactly ten entries; a dish that stands in a list more than once
 // comes up that much more often. Every entry carries its own "; " so texts are joined as they are.

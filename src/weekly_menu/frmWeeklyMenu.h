@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The planner window: the week's grid of 42 cells and seven "24 hr" labels, the headings, the three
 // generator buttons and "C", which empties the grid. It holds nothing but what its controls show.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The planner's operations. Each takes the shared RandomSource and returns the texts it writes as
 // an ordered list of (control, text) pairs, which the window applies in that order. None of them

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The week's menu as text to take out of the program: tab-separated lines that paste into a
 // spreadsheet as a grid, and an HTML page that prints, saves as PDF and pastes into a word

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Print, Save as PDF and Copy for the planner: three window-wide actions with their shortcuts,
 // also offered by the window's context menu. They read the week when triggered, take it out of

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "weekly_menu/random_source.h"
 
 namespace galvix::weekly_menu {

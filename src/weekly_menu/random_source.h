@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The planner's source of random values: one for the whole run of the program, shared by all three
 // generators, never seeded, so the same clicks after a start give the same week.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which control is which cell of the week: seven day rows, Sunday to Saturday, each with a day
 // label, two lines for each of breakfast, lunch and dinner, and a "24 hr" label.

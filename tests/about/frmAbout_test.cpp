@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drives the About box through real events: mouse and keys go through the window system, so that a
 // window blocked by the modal box really does not receive them.
 #define QTEST_QPA_MOUSE_HANDLING

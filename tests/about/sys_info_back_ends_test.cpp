@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The back-ends the About box's system-information lookup runs against in the program: the registry
 // stand-in, the file test and the program start, run against real files in a temporary folder.
 #include <QDir>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the running program tells the desktop about itself: the id its entry is installed under,
 // by which the desktop matches windows to the entry, and the icon every window carries.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: menus, status bar, the remembered placement, and closing the program.
 
 #include <QApplication>

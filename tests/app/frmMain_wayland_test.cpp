@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window where the compositor places the windows (Wayland): the program cannot put its
 // window anywhere or learn where it stands, so it restores only the size and keeps the stored
 // position as it was. Runs under a headless Weston (run_under_weston.sh).

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading, writing and mending the main window's remembered placement.
 
 #include <gtest/gtest.h>

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Galvix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a test program on Wayland: a headless Weston compositor of its own, in a private runtime
 # folder, ended again by its pid when the program is done.
 set -euo pipefail

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every window of the program, in the states worth checking, read the way a screen reader and a
 // high-dpi screen would: each window is announced as a window or dialog by its title, each
 // captioned control is spoken by the caption it shows, each focusable control can be told apart by

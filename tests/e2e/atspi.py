@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Galvix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reading the program as a screen reader does, through the accessibility bus (pyatspi).
 
 Roles are compared as their values (pyatspi.ROLE_PUSH_BUTTON, ...), never by the names the bus

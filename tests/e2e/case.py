@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Galvix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The base class of the end-to-end tests: a private desktop for each test, the program started on
 it, finders for its controls by what a user sees, and what the test saw when it fails."""
 

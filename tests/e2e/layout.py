@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Galvix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Where each control of the planner and the calculator stands, in twips of the window's client
 area (Left, Top, Width, Height), and what it shows: the windows as a user sees them. The facts are
 the program's own tables, which the build writes out (GALVIX_E2E_TABLES), and the first planned

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Galvix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Prints the id of every end-to-end test, one a line, for CTest to run each in a process of its own."""
 
 import os

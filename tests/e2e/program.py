@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Galvix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The release-built program under test, started on a private desktop, and its windows' titles."""
 
 import os

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Galvix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A private session for one end-to-end test: its own X server (Xvfb on a free display), D-Bus
 session, accessibility bus with its registry, and the openbox window manager.
 

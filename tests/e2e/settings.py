@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Galvix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The program's settings file, as the suite seeds it before a start and reads it after a close."""
 
 import os

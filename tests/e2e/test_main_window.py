@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Galvix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The main window under a real window manager: where it opens, what it stores, how it ends."""
 
 import datetime

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Galvix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The program on a desktop set to dark: GTK's dark Adwaita theme, handed to Qt by its GTK platform
 theme, as a GNOME desktop does."""
 

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Galvix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """How long the suite waits for the desktop and the program, and the one loop that waits."""
 
 import os

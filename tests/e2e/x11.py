@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Galvix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The session's X display as the window manager and a user at the keyboard see it: the windows
 openbox manages (wmctrl, xprop, xwininfo), and keys and the mouse (xdotool)."""
 

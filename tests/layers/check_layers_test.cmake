@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Galvix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the layer check on small source trees: one that keeps every rule, and one a case that adds a
 # single include breaking one rule, which the check must name with its file and its include and
 # nothing else.

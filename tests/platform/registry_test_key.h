@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A registry key under HKEY_CURRENT_USER that a test fills and that is deleted again, with all it
 // holds, when the test ends.

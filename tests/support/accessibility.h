@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Checks that a window can be used with a screen reader, reading each control as Qt reports it to
 // one (QAccessibleInterface): every captioned control (label, button, frame, menu entry, status

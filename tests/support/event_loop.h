@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Driving the event loop from a test without ever waiting on it for good: what to do with the next
 // modal window (queued before the call that shows it, run inside that window's own event loop), a

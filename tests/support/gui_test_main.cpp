@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test main for window tests: a QApplication on the offscreen platform, with the settings store
 // pointed at a temporary folder of this process so that no test reads or writes the user's own.
 #include <QApplication>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // PDFs read back with poppler's tools (pdfinfo, pdftotext, pdftoppm, from poppler-utils): the page
 // count and size, the text, each word's box and the page as a picture. A tool that is missing or

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Stand-ins for the registry, the file test, the program start and the message box, scripted by
 // each test and recording what the code under test asked of them.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A RandomSource that returns given values in order (repeating the last one when it runs out) and
 // counts how many it handed out.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The order Tab moves the focus in, read from the focus chain without pressing a key, and the
 // order the planner's controls take.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The services a window under test runs against: the test's own settings and random source, on a
 // system where the About box finds no system-information tool.

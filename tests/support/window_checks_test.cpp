@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window checks themselves: each must report the fault it is there to find, and stay quiet
 // about what is not one, or the window tests that rely on it prove nothing.
 

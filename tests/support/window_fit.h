@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Checks that a window shows everything it holds at the scale it runs at (run a test under
 // QT_SCALE_FACTOR=2 to check a high-dpi screen): no caption is cut off by its control, and no

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every text box's text and every label's caption on a window, by control name: a before-and-after
 // picture of what a click changed; and the click on a window's button by its name.

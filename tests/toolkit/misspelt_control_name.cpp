@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Compiled by the test toolkit.MisspeltControlNameDoesNotCompile, which expects the compiler to
 // refuse it and to name the misspelt control: a window's names are checked against its table.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows built from tables: geometry in twips, tab order, and rules beneath the controls.
 
 #include <QAccessible>

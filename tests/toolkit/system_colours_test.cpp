@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The system colours under light, dark and high-contrast themes: every table colour comes from the
 // theme, keeps its hue, and is moved just far enough to stand out from what it is drawn on.
 

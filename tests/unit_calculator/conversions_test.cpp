@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The conversions and the mini-calculator on the texts a user would type, and the errors they raise.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator window driven as a user would: typing into its fields and clicking its buttons.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing the calculator's numbers: what a typed text reads as, how a result is written,
 // and that both hold whatever the locale and the rounding mode.
 

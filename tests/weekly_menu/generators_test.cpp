@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The draw, the three generators and Clear, run with scripted and with the program's own values.
 
 #include <gtest/gtest.h>

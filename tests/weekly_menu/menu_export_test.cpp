@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The week's menu written as tab-separated text and as HTML.
 
 #include <gtest/gtest.h>

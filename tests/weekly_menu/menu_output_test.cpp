@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Print, Save as PDF and Copy in the planner, driven through its actions, shortcuts and context
 // menu; the PDFs are read back with poppler's pdfinfo and pdftotext.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Answers questions about the Windows desktop it runs on, for a test that drives the program from
 // outside: where a top-level window is, whether one is there or has gone, which window is in the
 // foreground, what the clipboard holds, and whether a process runs. It also closes a window as its

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Galvix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A private Windows desktop for the installed program: Xvfb on a free display, a fresh Wine prefix
 whose programs all open in Wine's own virtual desktop (so that Wine draws the window frames, as
 Windows does), and the ways a test meets it from outside: the registry through `wine reg`, the
