@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Galvix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Everything that makes Galvix a desktop program once installed: the program, its desktop entry,
 # its icon in the hicolor theme, its AppStream metadata, and a Debian package of all of them.
 
@@ -22,6 +24,7 @@ set(GALVIX_DATA_DIR ${PROJECT_BINARY_DIR}/data)
 set(GALVIX_DESKTOP_FILE ${GALVIX_DATA_DIR}/${GALVIX_DESKTOP_ID}.desktop)
 set(GALVIX_METAINFO_FILE ${GALVIX_DATA_DIR}/${GALVIX_DESKTOP_ID}.metainfo.xml)
 set(GALVIX_ICON_SVG ${PROJECT_SOURCE_DIR}/data/icons/galvix.svg)
+include(${PROJECT_SOURCE_DIR}/cmake/news.cmake)
 configure_file(${PROJECT_SOURCE_DIR}/data/galvix.desktop.in ${GALVIX_DESKTOP_FILE} @ONLY)
 configure_file(${PROJECT_SOURCE_DIR}/data/galvix.metainfo.xml.in ${GALVIX_METAINFO_FILE} @ONLY)
 
@@ -60,6 +63,38 @@ install(FILES ${GALVIX_METAINFO_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/metai
 install(FILES ${GALVIX_ICON_SVG} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
         RENAME ${GALVIX_DESKTOP_ID}.svg)
 
+# The manual page and the package's changelog, compressed as Debian wants them: at the highest
+# level, with no name or time stamp inside, so that the same text always gives the same bytes.
+set(GALVIX_MAN_PAGE ${GALVIX_DATA_DIR}/galvix.1)
+configure_file(${PROJECT_SOURCE_DIR}/data/galvix.1.in ${GALVIX_MAN_PAGE} @ONLY)
+file(WRITE ${GALVIX_DATA_DIR}/changelog.new "${GALVIX_DEBIAN_CHANGELOG}")
+file(COPY_FILE ${GALVIX_DATA_DIR}/changelog.new ${GALVIX_DATA_DIR}/changelog ONLY_IF_DIFFERENT)
+configure_file(${PROJECT_SOURCE_DIR}/data/copyright.in ${GALVIX_DATA_DIR}/copyright @ONLY)
+find_program(GALVIX_GZIP gzip REQUIRED)
+set(compressed)
+foreach(file galvix.1 changelog)
+  add_custom_command(OUTPUT ${GALVIX_DATA_DIR}/${file}.gz
+    COMMAND ${GALVIX_GZIP} -9nc ${file} > ${file}.gz
+    DEPENDS ${GALVIX_DATA_DIR}/${file}
+    WORKING_DIRECTORY ${GALVIX_DATA_DIR}
+    VERBATIM)
+  list(APPEND compressed ${GALVIX_DATA_DIR}/${file}.gz)
+endforeach()
+add_custom_target(galvix_compressed_docs ALL DEPENDS ${compressed})
+install(FILES ${GALVIX_DATA_DIR}/galvix.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${GALVIX_DATA_DIR}/changelog.gz ${GALVIX_DATA_DIR}/copyright
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/galvix)
+
+# The release of Debian the package is built on, for its file name: a package built on Debian 12
+# links Debian 12's libraries, so the two releases' packages must never be taken for each other.
+set(GALVIX_DEBIAN_RELEASE "")
+if(EXISTS /etc/os-release)
+  file(STRINGS /etc/os-release os_release REGEX "^(ID|VERSION_ID)=")
+  if(os_release MATCHES "ID=\"?debian\"?" AND os_release MATCHES "VERSION_ID=\"?([0-9]+)")
+    set(GALVIX_DEBIAN_RELEASE debian${CMAKE_MATCH_1})
+  endif()
+endif()
+
 # A Debian package of the above: cpack -G DEB in a build folder, or the "package" workflow preset.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME galvix)
@@ -69,7 +104,14 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
 set(CPACK_PACKAGE_HOMEPAGE_URL "${GALVIX_HOMEPAGE}")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+find_program(GALVIX_DPKG dpkg)
+if(GALVIX_DEBIAN_RELEASE AND GALVIX_DPKG)
+  execute_process(COMMAND ${GALVIX_DPKG} --print-architecture OUTPUT_VARIABLE architecture
+                  OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+  set(CPACK_DEBIAN_FILE_NAME galvix_${PROJECT_VERSION}_${GALVIX_DEBIAN_RELEASE}_${architecture}.deb)
+else()
+  set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+endif()
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
        "Galvix plans a week of a merchant ship's meals from fixed dish lists\n"
@@ -79,4 +121,8 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
 # not a library, so it is named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
+# Folders are packaged as root's and readable by all, whatever the umask of the build was.
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ
+    GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+include(${PROJECT_SOURCE_DIR}/cmake/reproducible.cmake)
 include(CPack)

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Galvix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages Galvix needs to build, test and run, skipping those already there.
 #   scripts/setup.sh           for Debian: build, test and run
 #   scripts/setup.sh windows   the same, and what building and testing the Windows program needs
@@ -13,7 +15,8 @@ packages=(
   xvfb xauth python3-xlib valgrind
   weston qt6-wayland
   poppler-utils
-  librsvg2-bin desktop-file-utils appstream dpkg-dev
+  librsvg2-bin desktop-file-utils appstream dpkg-dev lintian man-db bsdextrautils reuse git
+  diffoscope-minimal
   file
   python3 python3-pyatspi python3-gi gir1.2-atspi-2.0 at-spi2-core dbus dbus-bin
   openbox xdotool wmctrl x11-utils xclip imagemagick
@@ -27,6 +30,9 @@ fi
 # g++-mingw-w64-x86-64-posix, wine and nsis: the Windows program is cross-compiled, run and
 # packaged here; dpkg-dev unpacks the Qt source package that Qt for Windows is built from.
 # file: the Debian package's dpkg-shlibdeps step needs it to find the program's libraries.
+# lintian, man-db and bsdextrautils (col), reuse, git and diffoscope-minimal: the package is checked
+# as Debian checks it, the manual page as man shows it, every file's licence as REUSE reads it, the
+# build takes its time stamps from the commit, and two builds that differ are shown side by side.
 # weston and qt6-wayland: the main window's test on a Wayland compositor.
 # qt6-gtk-platformtheme and gnome-themes-extra: the end-to-end run under GTK's dark Adwaita theme,
 # which is how a GNOME desktop hands Qt programs its dark palette.

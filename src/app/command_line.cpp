@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/command_line.h"
 
 #include <utility>
@@ -11,9 +13,15 @@ namespace {
 constexpr std::string_view ProgramName = "galvix";
 constexpr std::string_view Usage = "Usage: galvix [--help | --version]\n";
 
-std::string versionLine()
+// The version first, on a line of its own for scripts to read, then the copyright and the licence,
+// as GNU programs print them.
+std::string versionText()
 {
-    return std::string(platform::ApplicationTitle) + ' ' + platform::ApplicationVersion + '\n';
+    return std::string(platform::ApplicationTitle) + ' ' + platform::ApplicationVersion + '\n'
+           + platform::ApplicationCopyright + '\n'
+           + "License GPLv3+: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
+             "This is free software: you are free to change and redistribute it.\n"
+             "There is NO WARRANTY, to the extent permitted by law.\n";
 }
 
 CommandLineOutcome exitWith(std::string output) { return {false, std::move(output), {}, 0}; }
@@ -36,7 +44,7 @@ CommandLineOutcome interpretCommandLine(std::span<const std::string_view> argume
         if (argument == "--help" || argument == "-h")
             return exitWith(std::string(Usage));
         if (argument == "--version")
-            return exitWith(versionLine());
+            return exitWith(versionText());
         if (argument == "--") {
             optionsEnded = true;
             continue;

@@ -1,10 +1,15 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Galvix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the built program as a shell user would, with no display at all, and checks what each
-# command line prints and the status it exits with.
-#   check_command_line.sh <program> <version>
+# command line prints and the status it exits with, and that its manual page shows cleanly and
+# names the same options.
+#   check_command_line.sh <program> <version> <copyright> <manual page>
 set -uo pipefail
 program=$1
 version=$2
+copyright=$3
+page=$4
 usage="Usage: galvix [--help | --version]"
 
 scratch=$(mktemp -d)
@@ -28,7 +33,11 @@ expect() {
   fi
 }
 
-expect 0 "Galvix $version" "" --version
+expect 0 "Galvix $version
+Copyright (C) $copyright
+License GPLv3+: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY, to the extent permitted by law." "" --version
 expect 0 "$usage" "" --help
 expect 0 "$usage" "" -h
 expect 2 "" "galvix: unrecognized option '--frobnicate'
@@ -45,6 +54,25 @@ if "$program" --version >/dev/full 2>/dev/null; then
   echo "FAIL: galvix --version >/dev/full exited 0"
   failures=$((failures + 1))
 fi
+
+# The manual page: man shows it without a warning, its synopsis is the usage line, and the options
+# it describes are the ones the usage line names, with -h beside --help.
+fail() {
+  echo "FAIL: $*"
+  failures=$((failures + 1))
+}
+if ! MANWIDTH=80 man --warnings -E UTF-8 -l "$page" >"$scratch/page" 2>"$scratch/warnings"; then
+  fail "man -l $page failed: $(cat "$scratch/warnings")"
+fi
+[ ! -s "$scratch/warnings" ] || fail "man -l $page warns: $(cat "$scratch/warnings")"
+col -b <"$scratch/page" >"$scratch/text"
+# section <NAME>: the lines of one section of the page, without its heading.
+section() { awk -v name="$1" '/^[A-Z]/ { inside = ($0 == name); next } inside' "$scratch/text"; }
+synopsis=$(section SYNOPSIS | sed -E 's/^ +//; /^$/d')
+[ "$synopsis" = "${usage#Usage: }" ] || fail "the page's synopsis is '$synopsis', not '${usage#Usage: }'"
+documented=$(section OPTIONS | grep -oE '(^|[ ,])--?[a-z]+' | tr -d ' ,' | sort -u)
+named=$( (grep -oE -- '--?[a-z]+' <<<"$usage"; echo -h) | sort -u)
+[ "$documented" = "$named" ] || fail "the page describes the options $(echo $documented), the program $(echo $named)"
 
 [ "$failures" -eq 0 ] && echo "the command line answers as expected"
 exit "$failures"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Galvix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/command_line.h"
 
 #include <gtest/gtest.h>
@@ -11,8 +13,12 @@ namespace galvix::app {
 namespace {
 
 const std::string UsageLine = "Usage: galvix [--help | --version]\n";
-// The version the build was configured with, from the project() line.
-const std::string VersionLine = std::string("Galvix ") + GALVIX_EXPECTED_VERSION + "\n";
+// The version the build was configured with, from the project() line, then the licence.
+const std::string VersionText = std::string("Galvix ") + GALVIX_EXPECTED_VERSION + "\n"
+                                + "Copyright (C) " + GALVIX_EXPECTED_COPYRIGHT + "\n"
+                                + "License GPLv3+: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
+                                  "This is free software: you are free to change and redistribute it.\n"
+                                  "There is NO WARRANTY, to the extent permitted by law.\n";
 
 struct Case {
     const char* what;
@@ -44,12 +50,12 @@ INSTANTIATE_TEST_SUITE_P(
     Arguments, CommandLine,
     ::testing::Values(
         Case{"NoArgumentsStartsTheWindows", {}, true, "", "", 0},
-        Case{"VersionPrintsTitleAndVersion", {"--version"}, false, VersionLine, "", 0},
+        Case{"VersionPrintsTitleAndVersion", {"--version"}, false, VersionText, "", 0},
         Case{"HelpPrintsOneUsageLine", {"--help"}, false, UsageLine, "", 0},
         Case{"ShortHelpPrintsOneUsageLine", {"-h"}, false, UsageLine, "", 0},
-        Case{"FirstOfVersionAndHelpDecides", {"--version", "--help"}, false, VersionLine, "", 0},
+        Case{"FirstOfVersionAndHelpDecides", {"--version", "--help"}, false, VersionText, "", 0},
         Case{"FirstOfHelpAndVersionDecides", {"--help", "--version"}, false, UsageLine, "", 0},
-        Case{"AnythingAfterAnAnswerIsNotRead", {"--version", "--bogus"}, false, VersionLine, "", 0},
+        Case{"AnythingAfterAnAnswerIsNotRead", {"--version", "--bogus"}, false, VersionText, "", 0},
         Case{"UnknownOptionIsRefused", {"--frobnicate"}, false, "", refusal("unrecognized option '--frobnicate'"), 2},
         Case{"OptionsAreCaseSensitive", {"--Version"}, false, "", refusal("unrecognized option '--Version'"), 2},
         Case{"OptionWithAValueIsRefused", {"--help=all"}, false, "", refusal("unrecognized option '--help=all'"), 2},

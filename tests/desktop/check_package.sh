@@ -1,13 +1,17 @@
 #!/usr/bin/env bash
-# Builds the Debian package of a configured and built tree, unpacks it into a scratch root as dpkg
-# would install it, and checks that the program, its desktop entry, its icons and its metadata
-# land where the desktop looks for them, and that Depends names a package for every library it links.
-#   check_package.sh <cpack> <build folder> <desktop id> <version>
+# SPDX-FileCopyrightText: 2026 The Galvix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Builds the Debian package of a configured and built tree, checks it with lintian, unpacks it into
+# a scratch root as dpkg would install it, and checks that the program, its desktop entry, its
+# icons, its metadata, its manual page and its copyright and changelog land where the desktop and
+# Debian look for them, and that Depends names a package for every library it links.
+#   check_package.sh <cpack> <build folder> <desktop id> <version> <lintian>
 set -euo pipefail
 cpack=$1
 build=$2
 id=$3
 version=$4
+lintian=$5
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
@@ -24,6 +28,11 @@ shopt -s nullglob
 packages=("$scratch"/package/*.deb)
 [ ${#packages[@]} -eq 1 ] || fail "expected one .deb, found ${#packages[@]}"
 deb=${packages[0]}
+# Errors and warnings both fail.
+if ! "$lintian" --fail-on error,warning "$deb" >"$scratch/lintian.log" 2>&1; then
+  cat "$scratch/lintian.log"
+  fail "lintian finds errors or warnings in $(basename "$deb")"
+fi
 root=$scratch/root
 dpkg-deb -x "$deb" "$root"
 
@@ -33,7 +42,8 @@ for file in usr/bin/galvix \
             "usr/share/metainfo/$id.metainfo.xml" \
             "usr/share/icons/hicolor/scalable/apps/$id.svg" \
             "usr/share/icons/hicolor/48x48/apps/$id.png" \
-            "usr/share/icons/hicolor/256x256/apps/$id.png"; do
+            "usr/share/icons/hicolor/256x256/apps/$id.png" \
+            usr/share/man/man1/galvix.1.gz usr/share/doc/galvix/copyright usr/share/doc/galvix/changelog.gz; do
   [ -f "$root/$file" ] || fail "$file is not in the package"
 done
 [ -x "$root/usr/bin/galvix" ] || fail "usr/bin/galvix is not executable"
@@ -87,5 +97,5 @@ done
 depends_on fonts-liberation2 || fail "Depends lacks fonts-liberation2: $depends"
 
 # The unpacked program runs, and is the version packaged.
-[ "$("$root/usr/bin/galvix" --version)" = "Galvix $version" ] || fail "the packaged program does not run"
+[ "$("$root/usr/bin/galvix" --version | head -n 1)" = "Galvix $version" ] || fail "the packaged program does not run"
 echo "$(basename "$deb") installs the program, its entry, its icons and its metadata"
