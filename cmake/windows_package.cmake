@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Galvix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Galvix for Windows: the program with its icon and version in its resources, the font its captions
 # were measured against, everything it loads beside it, and an installer and a portable zip of
 # them (cpack in the build folder).
@@ -41,9 +43,16 @@ configure_file(${PROJECT_SOURCE_DIR}/data/galvix.rc.in ${GALVIX_DATA_DIR}/galvix
 set_source_files_properties(${GALVIX_DATA_DIR}/galvix.rc PROPERTIES OBJECT_DEPENDS ${GALVIX_ICO})
 target_sources(galvix PRIVATE ${GALVIX_DATA_DIR}/galvix.rc)
 set_target_properties(galvix PROPERTIES WIN32_EXECUTABLE ON)
+# The linker would write the time of the link into the program's header: the same source then
+# never gives the same program twice.
+target_link_options(galvix PRIVATE -Wl,--no-insert-timestamp)
 
-# Everything is installed in one folder: the program finds the DLLs beside it and the platform
-# plug-in in platforms/ below it.
+# Everything is installed in one folder: the program finds the DLLs beside it, the platform plug-in
+# in platforms/ and the native styles in styles/ below it. Galvix itself draws every window with
+# Fusion, which is built into Qt; the native styles are what Qt deploys with any Widgets program,
+# and what Qt's own parts take when nothing chooses another (Windows 10's "windowsvista", and from
+# Qt 6.7 on Windows 11's "windows11"). Qt's image formats and icon engines are not carried: the
+# program's only image is a PNG, which Qt reads without a plug-in.
 install(TARGETS galvix RUNTIME DESTINATION .)
 set(qt_dlls)
 foreach(module Core Gui Widgets PrintSupport)
@@ -51,6 +60,16 @@ foreach(module Core Gui Widgets PrintSupport)
 endforeach()
 install(FILES ${qt_dlls} DESTINATION .)
 install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
+set(GALVIX_QT_STYLES)
+foreach(style QWindowsVistaStylePlugin QModernWindowsStylePlugin)
+  if(TARGET Qt6::${style})
+    list(APPEND GALVIX_QT_STYLES Qt6::${style})
+    install(FILES $<TARGET_FILE:Qt6::${style}> DESTINATION styles)
+  endif()
+endforeach()
+if(NOT GALVIX_QT_STYLES)
+  message(FATAL_ERROR "Qt for Windows has no native style plug-in (Qt6::QWindowsVistaStylePlugin)")
+endif()
 # The compiler's own run-time libraries, which the program and Qt load.
 set(GALVIX_MINGW_DLLS)
 foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
@@ -66,18 +85,21 @@ install(FILES ${GALVIX_MINGW_DLLS} DESTINATION .)
 # the size.
 install(CODE "set(galvix_strip \"${CMAKE_STRIP}\")")
 install(CODE [[
-  file(GLOB dlls "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/*.dll" "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/platforms/*.dll")
+  file(GLOB dlls "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/*.dll" "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/platforms/*.dll"
+             "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/styles/*.dll")
   execute_process(COMMAND "${galvix_strip}" --strip-unneeded ${dlls} COMMAND_ERROR_IS_FATAL ANY)
 ]])
-# The licences of what the folder carries besides the program: the font, Qt (built from Debian's
-# source, whose copyright file covers it) and the compiler's run-time libraries.
+# Galvix's own licence, and those of what the folder carries besides the program: the font, Qt
+# (built from Debian's source, whose copyright file covers it) and the compiler's run-time
+# libraries.
+install(FILES ${PROJECT_SOURCE_DIR}/COPYING DESTINATION licences RENAME Galvix.txt)
 install(FILES ${GALVIX_FONT_LICENCE} DESTINATION licences RENAME LiberationSans.txt)
 file(GLOB qt_copyright /usr/share/doc/libqt6core6*/copyright)
 install(FILES ${qt_copyright} DESTINATION licences RENAME Qt.txt)
 install(FILES /usr/share/doc/gcc-mingw-w64-base/copyright DESTINATION licences RENAME GCC-runtime.txt)
 install(FILES /usr/share/doc/mingw-w64-common/copyright DESTINATION licences RENAME mingw-w64.txt)
-# What the folder carries and under which licence: the installer's licence page, and a file beside
-# the program.
+# Galvix's licence, then what the folder carries and under which licence: the installer's licence
+# page, and a file beside the program.
 configure_file(${PROJECT_SOURCE_DIR}/data/windows_notice.txt.in ${GALVIX_DATA_DIR}/notice.txt @ONLY NEWLINE_STYLE CRLF)
 install(FILES ${GALVIX_DATA_DIR}/notice.txt DESTINATION licences RENAME README.txt)
 
@@ -104,4 +126,5 @@ set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
 # A 64-bit installer for a 64-bit program: it needs no 32-bit layer on the system it installs on.
 set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+include(${PROJECT_SOURCE_DIR}/cmake/reproducible.cmake)
 include(CPack)

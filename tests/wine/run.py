@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Galvix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Installs Galvix for Windows in a fresh Wine prefix on a private X display and drives the
 installed program from outside, as a cook at a Windows desktop does:
 
@@ -362,6 +364,21 @@ class Run:
         self.desktop.close_window(MAIN_TITLE)
         self.wait_program_end()
 
+    def native_style(self):
+        """Qt in the installed folder takes the platform's own style when nothing chooses another.
+        Galvix chooses Fusion for its windows; the style probe, started from the folder, does not."""
+        probe = os.path.join(self.desktop.unix_path(INSTALL_DIR), "style_probe.exe")
+        shutil.copy(os.path.join(os.path.dirname(self.desktop.probe_exe), "style_probe.exe"), probe)
+        try:
+            _, out = self.desktop.wine(probe)
+        finally:
+            os.remove(probe)
+        lines = out.splitlines()
+        style, offered = (lines[0].strip(), lines[1].split()) if len(lines) >= 2 else ("", [])
+        # Windows 10's native style, or from Qt 6.7 on Windows 11's where Windows says it is 11.
+        if style.lower() not in ("windowsvista", "windows11"):
+            raise Failed(f"Qt in the installed folder draws with {style!r}, of the styles {offered}")
+
     def uninstall(self):
         self.desktop.wine(self.desktop.unix_path(UNINSTALLER), "/S", timeout=DEADLINE)
         # The uninstaller runs on from a copy of itself in the temporary folder and removes the
@@ -421,6 +438,7 @@ class Run:
             ("the About box opens centred over the main window, on OK", self.about_box_centred_with_ok_focused, None),
             ("System Info without a lookup says it is unavailable", self.about_box_without_lookup, None),
             ("System Info starts the program the registry names", self.about_box_starts_the_named_program, None),
+            ("Qt in the installed folder takes the native style", self.native_style, None),
             ("the uninstaller removes the program", self.uninstall, None),
         ] + ([("the installer's pages lead to an installed program", self.installer_pages, None)]
              if self.screenshots else [])
