@@ -70,14 +70,13 @@ fetch_qt_source() {
 # its DirectWrite font engine, which printing calls, only with it; Direct2D 1.1 is off, which only
 # leaves out the second, Direct2D-drawn platform plug-in. With OpenGL off, its dynamic loader must
 # be turned off by name, or the Windows plug-in still asks for it. The widgets named below are
-# ones no window of Galvix shows and that no dialog it opens is built from (the print dialog needs
-# the date editor, so that stays); the graphics view goes with the print preview, which Galvix
-# does not offer.
+# ones no window of Galvix shows, that no dialog it opens is built from (the print dialog needs the
+# date editor, so that stays), and that the native styles do not include either (they include the
+# input dialog, the command link button and the graphics view, so those stay too).
 qt_off=(opengl dynamicgl dbus network sql xml concurrent vulkan zstd tabletevent freetype jpeg gif
         textmarkdownreader textmarkdownwriter textodfwriter androiddeployqt direct2d1_1
-        graphicsview mdiarea colordialog fontdialog fontcombobox wizard inputdialog errormessage
-        undoview columnview keysequenceedit lcdnumber dial commandlinkbutton toolbox
-        syntaxhighlighter splashscreen datawidgetmapper)
+        mdiarea colordialog fontdialog fontcombobox wizard errormessage undoview columnview
+        keysequenceedit lcdnumber dial toolbox syntaxhighlighter splashscreen datawidgetmapper)
 qt_bundled=(zlib pcre2 png jpeg harfbuzz freetype doubleconversion)
 # Compiled for size rather than speed (-Os instead of -O3 for Core and Gui and -O2 for the rest):
 # it compiles faster, makes the DLLs the installer carries smaller, and nothing Galvix draws is
