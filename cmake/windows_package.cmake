@@ -125,6 +125,9 @@ set(CPACK_NSIS_URL_INFO_ABOUT "${GALVIX_HOMEPAGE}")
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
 # A 64-bit installer for a 64-bit program: it needs no 32-bit layer on the system it installs on.
-set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+# It records no file times: besides the program's files, whose times CPack sets to the commit's,
+# it packs a page description that CPack writes while packaging, whose time would change the
+# installer on every run; the installed files take the time they are installed at.
+set(CPACK_NSIS_DEFINES "Target amd64-unicode\n  SetDateSave off")
 include(${PROJECT_SOURCE_DIR}/cmake/reproducible.cmake)
 include(CPack)
