@@ -128,7 +128,7 @@ build_gtest() {
 
 # The folder is named by the version and by the configuration, so that a change to the latter
 # builds Qt again instead of reusing one built otherwise.
-qt_prefix=$cache/qt-$qt_version-mingw-w64-$(qt_configuration "" | sha256sum | cut -c1-8)
+qt_prefix=$cache/qt-$qt_version-$(qt_configuration "" | sha256sum | cut -c1-8)-mingw-w64
 mkdir -p "$cache"
 if [ -d "$qt_prefix" ]; then
   echo "Qt for Windows: $qt_prefix"
