@@ -11,10 +11,15 @@
 #      galvix-<version>-win64.zip;
 #   5. installs that installer in a fresh Wine prefix on a private X display and drives the
 #      installed program from outside (tests/wine).
+# "scripts/windows.sh qt" stops after step 2, once Qt and GoogleTest for Windows are in the cache.
 #
 # GALVIX_WINDOWS_CACHE (default ~/.cache/galvix-windows) keeps Qt for Windows and GoogleTest for
 # Windows, one folder per version; delete a folder to have it built again.
 set -euo pipefail
+case ${1:-} in
+  '' | qt) ;;
+  *) echo "usage: scripts/windows.sh [qt]" >&2; exit 2 ;;
+esac
 cd "$(dirname "$0")/.."
 checkout=$PWD
 scripts/setup.sh windows
@@ -137,6 +142,7 @@ else
   build_qt
 fi
 [ -d "$gtest_prefix" ] || { step "building GoogleTest $gtest_version for Windows"; build_gtest; }
+[ "${1:-}" != qt ] || { step "done"; exit 0; }
 
 # --- the program, its unit tests under Wine, the installer -----------------------------------
 export GALVIX_WINDOWS_PREFIX="$qt_prefix;$gtest_prefix"
