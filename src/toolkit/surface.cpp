@@ -173,10 +173,8 @@ void Surface::setControlText(std::string_view name, std::string_view text)
 void Surface::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::PaletteChange) {
-        for (const ControlSpec& entry : m_form.controls) {
-            if (QWidget* widget = control(entry.name))
-                applyColours(widget, entry, palette());
-        }
+        for (const ControlSpec& entry : m_form.controls)
+            applyColours(control(entry.name), entry, palette());
     }
     QWidget::changeEvent(event);
 }

@@ -13,10 +13,27 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include <exception>
 #include <functional>
 #include <utility>
 
 namespace galvix::testing {
+
+// Runs a test's action from inside Qt's event loop, which an exception cannot unwind through: what
+// the action throws (a control it looked for and did not find) fails the test instead.
+template <class Action, class Argument>
+void runFailingOnThrow(Action& action, Argument argument) noexcept
+{
+    try {
+        action(argument);
+    }
+    catch (const std::exception& error) {
+        ADD_FAILURE() << "the action threw: " << error.what();
+    }
+    catch (...) {
+        ADD_FAILURE() << "the action threw";
+    }
+}
 
 // Runs `action` with the first widget `find` answers, looking every 10 ms, or with nullptr once
 // `deadline` has passed, so that a test whose window never appears fails instead of hanging. The
@@ -26,9 +43,9 @@ inline void whenFound(std::function<QWidget*()> find, std::function<void(QWidget
 {
     QTimer::singleShot(10, context, [find = std::move(find), action = std::move(action), context, deadline]() mutable {
         if (QWidget* found = find())
-            action(found);
+            runFailingOnThrow(action, found);
         else if (deadline.hasExpired())
-            action(nullptr);
+            runFailingOnThrow(action, nullptr);
         else
             whenFound(std::move(find), std::move(action), context, deadline);
     });
@@ -62,7 +79,7 @@ inline void whenModal(std::function<void(QWidget*)> action, QWidget* below = nul
         modalAbove,
         [action = std::move(action), modalAbove, context](QWidget* found) {
             const QPointer<QWidget> modal = found;
-            action(found);
+            runFailingOnThrow(action, found);
             if (found == nullptr)
                 whenFound(modalAbove, closeLeftOpen, context);
             else

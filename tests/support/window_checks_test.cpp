@@ -17,8 +17,10 @@
 
 #include <functional>
 #include <ostream>
+#include <stdexcept>
 #include <string>
 #include <type_traits>
+#include <vector>
 
 #include <gtest/gtest-spi.h>
 
@@ -301,16 +303,32 @@ INSTANTIATE_TEST_SUITE_P(
 namespace galvix::testing {
 namespace {
 
-// Without the closing, a failed wait leaves exec() running until CTest's timeout.
+// Without the closing, a failed wait leaves exec() running until CTest's timeout; an exception
+// thrown through Qt's event loop ends the whole test program.
 TEST(WhenModal, EndsAModalWindowTheTestLeftOpenAndFails)
 {
-    EXPECT_NONFATAL_FAILURE(
+    const struct {
+        std::function<void(QWidget*)> action;
+        std::vector<std::string> failures;
+    } cases[] = {
+        {[](QWidget*) {}, {"a modal window was left open"}},
+        {[](QWidget*) { throw std::runtime_error("no control Text9"); },
+         {"the action threw: no control Text9", "a modal window was left open"}},
+    };
+    for (const auto& [action, failures] : cases) {
+        ::testing::TestPartResultArray reported;
         {
+            const ::testing::ScopedFakeTestPartResultReporter reporter(&reported);
             QDialog dialog;
-            whenModal([](QWidget*) {});
+            whenModal(action);
             dialog.exec();
-        },
-        "a modal window was left open");
+        }
+        ASSERT_EQ(reported.size(), static_cast<int>(failures.size()));
+        for (std::size_t i = 0; i < failures.size(); ++i) {
+            const std::string message = reported.GetTestPartResult(static_cast<int>(i)).message();
+            EXPECT_NE(message.find(failures[i]), std::string::npos) << message;
+        }
+    }
 }
 
 } // namespace
