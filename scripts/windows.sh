@@ -36,31 +36,14 @@ qt_version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev)
 gtest_version=$(dpkg-query -W -f='${Version}' googletest)
 gtest_prefix=$cache/googletest-$gtest_version-mingw-w64
 
-# The archive and suite this machine installed qt6-base-dev from, as "URI SUITE COMPONENT".
-qt_origin() {
-  apt-cache policy qt6-base-dev | awk -v version="$qt_version" '
-    { first = $1 == "***" ? $2 : $1 }
-    first == version { found = 1; next }
-    found && $2 ~ /^[a-z]+:\/\// { split($3, parts, "/"); print $2, parts[1], parts[2]; exit }
-    found && $2 !~ /^\// { found = 0 }'
-}
-
-# Fetches the source package through an apt configuration of its own in `work`, so that the
-# system's sources and lists stay as they are.
+# Fetches the source package through an apt configuration of its own in `work`, with a deb-src
+# line for each archive the system's sources name, so that the system's sources and package lists
+# stay as they are. apt picks the archive that has the version installed.
 fetch_qt_source() {
-  local work=$1 origin
-  origin=$(qt_origin)
-  if [ -z "$origin" ]; then
-    apt-get update -qq
-    origin=$(qt_origin)
-  fi
-  if [ -z "$origin" ]; then
-    echo "windows.sh: apt knows no archive that has qt6-base-dev $qt_version" >&2
-    return 1
-  fi
-  read -r uri suite component <<<"$origin"
+  local work=$1
   mkdir -p "$work/apt/lists/partial" "$work/apt/archives/partial" "$work/source"
-  echo "deb-src $uri $suite $component" >"$work/apt/sources.list"
+  apt-get indextargets --format 'deb-src $(REPO_URI) $(RELEASE) $(COMPONENT)' 'Created-By: Packages' |
+    sort -u >"$work/apt/sources.list"
   local options=(-o "Dir::Etc::SourceList=$work/apt/sources.list" -o "Dir::Etc::SourceParts=$work/apt/none"
                  -o "Dir::State::Lists=$work/apt/lists" -o "Dir::Cache::archives=$work/apt/archives"
                  -o Dir::Cache::pkgcache= -o Dir::Cache::srcpkgcache= -o APT::Sandbox::User=root)
@@ -164,9 +147,11 @@ fi
 xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset windows -j "$jobs"
 step "packaging"
 (cd build/windows && cpack >/dev/null)
-ls -l build/windows/galvix-*-win64.exe build/windows/galvix-*-win64.zip
+# This version's packages, not those an earlier version left in the build folder.
+package=build/windows/$(sed -n 's/^set(CPACK_PACKAGE_FILE_NAME "\(.*\)")$/\1/p' build/windows/CPackConfig.cmake)
+ls -l "$package.exe" "$package.zip"
 wineserver --kill 2>/dev/null || true
 
 step "the installed program under Wine"
-/usr/bin/python3 tests/wine/run.py build/windows/galvix-*-win64.exe
+/usr/bin/python3 tests/wine/run.py "$package.exe"
 step "done"
