@@ -22,8 +22,8 @@ namespace galvix::about {
 
 // Where the tool is recorded. The first value holds the tool's full path; the second the folder
 // that holds MSINFO32.EXE.
-inline constexpr std::string_view SysInfoPathKey = R"(SOFTWARE\Microsoft\Shared Tools\MSINFO)";
-inline constexpr std::string_view SysInfoPathValue = "PATH";
+using platform::SysInfoPathKey;
+using platform::SysInfoPathValue;
 inline constexpr std::string_view SysInfoFolderKey = R"(SOFTWARE\Microsoft\Shared Tools Location)";
 inline constexpr std::string_view SysInfoFolderValue = "MSINFO";
 inline constexpr std::string_view SysInfoProgramFile = R"(\MSINFO32.EXE)";

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Module1.h"
 
-#include "app/ending.h"
 #include "app/frmMain.h"
 #include "app/services.h"
+#include "platform/ending.h"
 
 namespace galvix::app::Module1 {
 
@@ -23,7 +23,7 @@ void Main()
     auto* window = new frmMain(programServices());
     mainWindowReference() = window;
     window->showLoaded();
-    closeOnEnding(*window);
+    platform::closeOnEnding(*window);
 }
 
 frmMain* mainWindow() { return mainWindowReference().data(); }

@@ -11,22 +11,7 @@
 #include "app/Module1.h"
 #include "app/application.h"
 #include "app/command_line.h"
-
-namespace {
-
-// Without a display Qt would only print a platform-plugin error and abort. A Windows program always
-// has the desktop it was started on.
-bool displayAvailable()
-{
-#ifdef _WIN32
-    return true;
-#else
-    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY")
-           || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-#endif
-}
-
-} // namespace
+#include "platform/system.h"
 
 int main(int argc, char** argv)
 {
@@ -40,7 +25,7 @@ int main(int argc, char** argv)
         // Output that could not be written (a full disk, a closed pipe) is a failure, not a success.
         return std::fflush(stdout) == 0 ? outcome.exitStatus : 1;
     }
-    if (!displayAvailable()) {
+    if (!galvix::platform::displayAvailable()) {
         std::fputs("Galvix needs a graphical display: start it from a desktop session, or give it a "
                    "virtual one with \"xvfb-run -a galvix\".\n",
                    stderr);

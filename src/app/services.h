@@ -2,14 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The system services the windows run against, built once for the life of the program and handed
-// down from the main window. Which back-ends they are, Debian's or Windows', is decided in
-// services.cpp alone, when the program is compiled; no window knows.
+// down from the main window. Which system's back-ends they are is decided when the program is
+// compiled (platform/system.h); no window knows.
 
 #include "about/system_info.h"
 
 namespace galvix::platform {
 class SettingsStore;
-}
+struct SettingsPlace;
+} // namespace galvix::platform
 namespace galvix::weekly_menu {
 class RandomSource;
 }
@@ -26,5 +27,9 @@ struct Services {
 
 // The program's own services, made on first use and kept until the program ends.
 [[nodiscard]] const Services& programServices();
+
+// Keeps the program's settings in `place` instead of the user's own: tests call it before the first
+// programServices(), so that no test reads or writes what a user stored.
+void keepSettingsIn(platform::SettingsPlace place);
 
 } // namespace galvix::app

@@ -39,22 +39,19 @@ QString whyNotWritable(const QString& file)
     return replacement.errorString();
 }
 
-// The settings of one application where `location` keeps them: the one place either is decided.
-std::unique_ptr<QSettings> openSettings(SettingsLocation location, std::string_view application)
-{
-    const QString name = toQString(application);
-    if (location == SettingsLocation::ProgramSettingsKey)
-        return std::make_unique<QSettings>(
-            QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\") + name,
-            QSettings::NativeFormat);
-    // Qt's own format on Linux is the INI file "<application>.conf".
-    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, name, name);
-}
-
 } // namespace
 
-QtSettingsStore::QtSettingsStore(SettingsLocation location)
-    : m_location(location)
+std::unique_ptr<QSettings> openSettings(const SettingsPlace& place, std::string_view application)
+{
+    const QString name = toQString(application);
+    if (place.format == QSettings::IniFormat)
+        return std::make_unique<QSettings>(place.root + '/' + name + '/' + name + QStringLiteral(".conf"),
+                                           QSettings::IniFormat);
+    return std::make_unique<QSettings>(place.root + '\\' + name, place.format);
+}
+
+QtSettingsStore::QtSettingsStore(SettingsPlace place)
+    : m_place(std::move(place))
 {
 }
 
@@ -69,7 +66,7 @@ std::string QtSettingsStore::read(std::string_view application, std::string_view
     auto stored = m_stored.find(application);
     if (stored == m_stored.end()) {
         Entries entries;
-        const std::unique_ptr<const QSettings> settings = openSettings(m_location, application);
+        const std::unique_ptr<const QSettings> settings = openSettings(m_place, application);
         for (const QString& entry : settings->allKeys())
             entries.emplace(entry.toStdString(), settings->value(entry).toString().toStdString());
         stored = m_stored.emplace(std::string(application), std::move(entries)).first;
@@ -91,7 +88,7 @@ void QtSettingsStore::flush()
 {
     for (const auto& [application, entries] : m_pending) {
         m_stored.erase(application);
-        const std::unique_ptr<QSettings> settings = openSettings(m_location, application);
+        const std::unique_ptr<QSettings> settings = openSettings(m_place, application);
         // Never write into the file in place, which a full disk would leave cut short.
         settings->setAtomicSyncRequired(true);
         for (const auto& [address, text] : entries)
@@ -99,8 +96,8 @@ void QtSettingsStore::flush()
         settings->sync();
         if (settings->status() == QSettings::NoError)
             continue;
-        const QString why = m_location == SettingsLocation::ConfigFile ? whyNotWritable(settings->fileName())
-                                                                        : QStringLiteral("the registry refused it");
+        const QString why = m_place.format == QSettings::IniFormat ? whyNotWritable(settings->fileName())
+                                                                    : QStringLiteral("the registry refused it");
         const QString line = QStringLiteral("%1: could not save the settings to %2: %3\n")
                                  .arg(toQString(application), settings->fileName(), why);
         std::fputs(line.toLocal8Bit().constData(), stderr);

@@ -17,6 +17,10 @@ using RegistryStatus = std::int32_t;
 
 inline constexpr RegistryKey HkeyLocalMachine = 0x80000002U;
 
+// Where Windows records the full path of its system-information tool, MSINFO32.
+inline constexpr std::string_view SysInfoPathKey = R"(SOFTWARE\Microsoft\Shared Tools\MSINFO)";
+inline constexpr std::string_view SysInfoPathValue = "PATH";
+
 namespace regstatus {
 inline constexpr RegistryStatus Success = 0;
 inline constexpr RegistryStatus FileNotFound = 2; // no such key or value

@@ -8,8 +8,8 @@
 
 #include <gtest/gtest.h>
 
-#include "about/sys_info_registry.h"
 #include "about/system_info.h"
+#include "platform/posix/registry.h"
 #include "platform/qt_file_system.h"
 #include "platform/qt_program_starter.h"
 #include "support/event_loop.h"
@@ -19,6 +19,7 @@ namespace galvix::about {
 namespace {
 
 using platform::QtFileSystem;
+using platform::SysInfoRegistry;
 using platform::QtProgramStarter;
 
 // A program that, when run, leaves a file named after itself with ".ran" appended.

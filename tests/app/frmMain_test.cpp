@@ -25,6 +25,7 @@
 #include "support/event_loop.h"
 #include "support/memory_settings.h"
 #include "support/scripted_source.h"
+#include "support/test_platform.h"
 #include "support/test_services.h"
 #include "toolkit/child.h"
 #include "toolkit/loaded_windows.h"
@@ -325,16 +326,10 @@ TEST(Module1, MainShowsTheMainWindowAndRemembersItInTheSettingsStore)
     flushDeletes();
     EXPECT_TRUE(window.isNull());
 
-#ifdef _WIN32
-    const QSettings stored(QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\Galvix"),
-                           QSettings::NativeFormat);
-#else
-    const QString file = qEnvironmentVariable("XDG_CONFIG_HOME") + "/Galvix/Galvix.conf";
-    const QSettings stored(file, QSettings::IniFormat);
-#endif
-    EXPECT_EQ(stored.value("Settings/MainLeft").toString(), "3000");
-    EXPECT_EQ(stored.value("Settings/MainTop").toString(), "1800");
-    EXPECT_EQ(stored.value("Settings/MainWidth").toString(), "6500");
+    const auto stored = platform::openSettings(testing::testSettingsPlace(), "Galvix");
+    EXPECT_EQ(stored->value("Settings/MainLeft").toString(), "3000");
+    EXPECT_EQ(stored->value("Settings/MainTop").toString(), "1800");
+    EXPECT_EQ(stored->value("Settings/MainWidth").toString(), "6500");
     EXPECT_EQ(programServices().settings.read("Galvix", "Settings", "MainHeight", "none"), "6500");
 }
 

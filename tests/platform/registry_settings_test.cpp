@@ -5,26 +5,35 @@
 #include <string>
 
 #include "platform/qt_settings_store.h"
+#include "platform/system.h"
 #include "registry_test_key.h"
+#include "support/test_platform.h"
 
 namespace galvix::platform {
 namespace {
 
-// An application of its own, so that the test never touches the program's stored placement.
-constexpr const char* Application = "Galvix registry test";
-const std::string SettingsKey = std::string("Software\\VB and VBA Program Settings\\") + Application + "\\Settings";
+constexpr const char* Application = "Galvix";
+
+// The tests' own key stands for the user's, which they never touch: below HKEY_CURRENT_USER, as
+// the user's is.
+std::string settingsKey()
+{
+    const QString root = testing::testSettingsPlace().root;
+    return root.mid(root.indexOf('\\') + 1).toStdString() + '\\' + Application + "\\Settings";
+}
 
 TEST(ProgramSettingsKey, StoresEachEntryAsTextWhereTheRuntimeKeepsProgramSettings)
 {
-    const testing::RegistryTestKey key(SettingsKey);
-    QtSettingsStore store(SettingsLocation::ProgramSettingsKey);
+    EXPECT_EQ(userSettingsPlace().root.toStdString(), "HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings");
+    const testing::RegistryTestKey key(settingsKey());
+    QtSettingsStore store(testing::testSettingsPlace());
     const std::pair<const char*, const char*> placement[] = {
         {"MainLeft", "3000"}, {"MainTop", "1800"}, {"MainWidth", "7485"}, {"MainHeight", "6500.5"}};
     for (const auto& [name, text] : placement)
         store.write(Application, "Settings", name, text);
     store.flush();
 
-    const QtSettingsStore fresh(SettingsLocation::ProgramSettingsKey);
+    const QtSettingsStore fresh(testing::testSettingsPlace());
     for (const auto& [name, text] : placement) {
         DWORD type = 0;
         EXPECT_EQ(key.get(name, type), std::string(text) + '\0') << name;
@@ -35,9 +44,9 @@ TEST(ProgramSettingsKey, StoresEachEntryAsTextWhereTheRuntimeKeepsProgramSetting
 
 TEST(ProgramSettingsKey, ReadsWhatAnEarlierInstallationStoredAndTheDefaultForWhatIsMissing)
 {
-    const testing::RegistryTestKey key(SettingsKey);
+    const testing::RegistryTestKey key(settingsKey());
     ASSERT_EQ(key.set("MainLeft", REG_SZ, std::string("1234", 5)), ERROR_SUCCESS);
-    const QtSettingsStore store(SettingsLocation::ProgramSettingsKey);
+    const QtSettingsStore store(testing::testSettingsPlace());
     EXPECT_EQ(store.read(Application, "Settings", "MainLeft", "1000"), "1234");
     EXPECT_EQ(store.read(Application, "Settings", "MainTop", "1000"), "1000");
 }

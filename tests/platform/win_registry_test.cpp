@@ -5,7 +5,7 @@
 #include <string>
 
 #include "about/system_info.h"
-#include "platform/win_registry.h"
+#include "platform/windows/registry.h"
 #include "registry_test_key.h"
 
 namespace galvix::platform {

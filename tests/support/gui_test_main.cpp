@@ -1,28 +1,70 @@
 // SPDX-FileCopyrightText: 2026 The Galvix developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Test main for window tests: a QApplication on the offscreen platform, with the settings store
-// pointed at a temporary folder of this process so that no test reads or writes the user's own.
+// Test main for window tests: a QApplication on a platform that opens nothing on the developer's
+// desktop, with the program's settings in a place of this process's own. The run fails if the
+// user's own settings of the program changed all the same.
 #include <QApplication>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "app/application.h"
+#include <cstdio>
+#include <map>
+#include <optional>
 
-int main(int argc, char** argv)
+#include "app/application.h"
+#include "app/services.h"
+#include "platform/application_info.h"
+#include "platform/system.h"
+#include "support/test_platform.h"
+
+namespace galvix::testing {
+
+namespace {
+
+std::optional<platform::SettingsPlace>& ownPlace()
 {
-#ifndef _WIN32
-    // Windows' own platform is the only one Qt for Windows has here; Wine hands a program none of
-    // the QT_ variables of the Linux environment it starts in.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-#endif
-    QTemporaryDir configHome;
-    if (!configHome.isValid())
+    static std::optional<platform::SettingsPlace> place;
+    return place;
+}
+
+// Every entry the user's settings of the program hold, read without changing them.
+std::map<QString, QString> userEntries(const platform::SettingsPlace& user)
+{
+    const auto settings = platform::openSettings(user, platform::ApplicationTitle);
+    std::map<QString, QString> entries;
+    for (const QString& key : settings->allKeys())
+        entries.emplace(key, settings->value(key).toString());
+    return entries;
+}
+
+int runWindowTests(int argc, char** argv)
+{
+    chooseTestPlatformPlugin();
+    const platform::SettingsPlace user = platform::userSettingsPlace();
+    const auto before = userEntries(user);
+    ownPlace() = makeTestSettingsPlace();
+    if (!ownPlace())
         return 2;
-    qputenv("XDG_CONFIG_HOME", configHome.path().toLocal8Bit());
+    app::keepSettingsIn(*ownPlace());
 
     ::testing::InitGoogleTest(&argc, argv);
-    QApplication app(argc, argv);
-    galvix::app::configureApplication(app);
-    return RUN_ALL_TESTS();
+    int status = 0;
+    {
+        QApplication application(argc, argv);
+        app::configureApplication(application);
+        status = RUN_ALL_TESTS();
+    }
+    removeTestSettingsPlace(*ownPlace());
+    if (userEntries(user) != before) {
+        std::fputs("The tests changed the user's own settings of the program.\n", stderr);
+        return 1;
+    }
+    return status;
 }
+
+} // namespace
+
+const platform::SettingsPlace& testSettingsPlace() { return ownPlace().value(); }
+
+} // namespace galvix::testing
+
+int main(int argc, char** argv) { return galvix::testing::runWindowTests(argc, argv); }

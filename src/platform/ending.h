@@ -11,15 +11,16 @@
 // on, too.
 //
 // On Windows it is a log-off or shut-down. Qt answers the system's question whether the session
-// may end, and when it does end Qt says it is about to quit and returns to the system, which then
-// ends the process at once, without Qt's quit ever closing a window.
+// may end (WM_QUERYENDSESSION), and when it does end (WM_ENDSESSION) Qt says it is about to quit
+// and returns to the system, which then ends the process at once, without Qt's quit ever closing
+// a window.
 
 class QWidget;
 
-namespace galvix::app {
+namespace galvix::platform {
 
 // From now on the system's end of the program closes `mainWindow` first. Only the first request
 // is taken; later ones are ignored.
 void closeOnEnding(QWidget& mainWindow);
 
-} // namespace galvix::app
+} // namespace galvix::platform

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Galvix developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "about/sys_info_registry.h"
+#include "platform/posix/registry.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -9,16 +9,9 @@
 #include <algorithm>
 #include <utility>
 
-#include "about/system_info.h"
 #include "toolkit/qt_text.h"
 
-namespace galvix::about {
-
-using platform::HkeyLocalMachine;
-using platform::RegistryKey;
-using platform::RegistryStatus;
-namespace regstatus = platform::regstatus;
-namespace regtype = platform::regtype;
+namespace galvix::platform {
 
 namespace {
 
@@ -103,4 +96,4 @@ RegistryStatus SysInfoRegistry::closeKey(RegistryKey key)
     return key == ToolKeyHandle ? regstatus::Success : regstatus::InvalidHandle;
 }
 
-} // namespace galvix::about
+} // namespace galvix::platform

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Galvix developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/win_registry.h"
+#include "platform/windows/registry.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Galvix developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/ending.h"
+#include "platform/ending.h"
 
 #include <QGuiApplication>
 #include <QPointer>
@@ -14,7 +14,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-namespace galvix::app {
+namespace galvix::platform {
 
 namespace {
 
@@ -80,4 +80,4 @@ void closeOnEnding(QWidget& mainWindow)
                      });
 }
 
-} // namespace galvix::app
+} // namespace galvix::platform
