@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <span>
+#include <span>
 #include <string_view>
 
 namespace galvix::platform {
@@ -47,12 +48,22 @@ public:
 
     // Reads the value `valueName` of an open key into `data`. `dataSize` goes in as the number of
     // bytes the caller offers and comes back as the number of bytes the value holds; `type`
-    // receives the value's type. A value larger than the buffer answers MoreData. Text values are
-    // bytes in the system's code page (UTF-8 here) and carry their terminating zero.
+    // receives the value's type. A value larger than the buffer answers MoreData (answerQuery
+    // below). Text values are UTF-8 and carry their terminating zero.
     virtual RegistryStatus queryValue(RegistryKey key, std::string_view valueName, std::uint32_t& type,
                                       std::span<char> data, std::uint32_t& dataSize) = 0;
 
     virtual RegistryStatus closeKey(RegistryKey key) = 0;
 };
+
+// Answers a query for a value of type `valueType` that holds `value` (a text in UTF-8 with its
+// terminating zero), as every back-end must: `type` receives the value's type; `dataSize` comes
+// back as the size of the whole value; the value is copied only when it fits the smaller of the
+// offered size and the buffer, and answers MoreData, copying nothing, when it does not.
+[[nodiscard]] RegistryStatus answerQuery(std::string_view value, std::uint32_t valueType, std::uint32_t& type,
+                                         std::span<char> data, std::uint32_t& dataSize);
+
+// Key and value names compare without regard to case, as the registry's do.
+[[nodiscard]] bool sameRegistryName(std::string_view a, std::string_view b);
 
 } // namespace galvix::platform

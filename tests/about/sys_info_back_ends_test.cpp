@@ -102,21 +102,6 @@ TEST_F(SysInfoBackEnds, RegistryReportsTheFolderLookupAndOtherKeysAsMissing)
     EXPECT_EQ(keyVal, bytes(path(QStringLiteral("hardinfo"))));
 }
 
-TEST_F(SysInfoBackEnds, RegistrySaysWhenThePathDoesNotFitTheBuffer)
-{
-    writeProgram(path(QStringLiteral("hardinfo")));
-    SysInfoRegistry registry({m_folder.path()});
-    platform::RegistryKey key = 0;
-    ASSERT_EQ(registry.openKey(platform::HkeyLocalMachine, SysInfoPathKey, 0, KeyAccess, key),
-              platform::regstatus::Success);
-    std::array<char, 4> small{};
-    std::uint32_t size = small.size();
-    std::uint32_t type = 0;
-    EXPECT_EQ(registry.queryValue(key, SysInfoPathValue, type, small, size), platform::regstatus::MoreData);
-    EXPECT_EQ(size, path(QStringLiteral("hardinfo")).toUtf8().size() + 1);
-    EXPECT_EQ(registry.closeKey(key), platform::regstatus::Success);
-}
-
 struct FileCase {
     const char* name;
     QString path; // relative to the temporary folder, except when it is empty

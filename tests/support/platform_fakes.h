@@ -56,12 +56,13 @@ public:
                                      std::uint32_t access, platform::RegistryKey& handle) override
     {
         opens.push_back({root, std::string(subKey), options, access});
-        if (root != platform::HkeyLocalMachine || !m_keys.contains(std::string(subKey)))
+        const auto found = m_keys.find(subKey);
+        if (root != platform::HkeyLocalMachine || found == m_keys.end())
             return platform::regstatus::FileNotFound;
-        if (m_refused.contains(std::string(subKey)))
+        if (m_refused.contains(subKey))
             return platform::regstatus::AccessDenied;
         handle = m_nextHandle++;
-        m_open[handle] = std::string(subKey);
+        m_open[handle] = found->first;
         return platform::regstatus::Success;
     }
 
@@ -74,17 +75,10 @@ public:
         if (open == m_open.end())
             return platform::regstatus::InvalidHandle;
         const auto& values = m_keys.at(open->second);
-        const auto value = values.find(std::string(valueName));
+        const auto value = values.find(valueName);
         if (value == values.end())
             return platform::regstatus::FileNotFound;
-        const auto size = static_cast<std::uint32_t>(value->second.bytes.size());
-        const std::uint32_t offered = dataSize;
-        dataSize = size;
-        if (size > offered || size > data.size())
-            return platform::regstatus::MoreData;
-        std::ranges::copy(value->second.bytes, data.begin());
-        type = value->second.type;
-        return platform::regstatus::Success;
+        return platform::answerQuery(value->second.bytes, value->second.type, type, data, dataSize);
     }
 
     platform::RegistryStatus closeKey(platform::RegistryKey key) override
@@ -107,8 +101,17 @@ public:
     std::vector<platform::RegistryKey> closes;
 
 private:
-    std::map<std::string, std::map<std::string, FakeValue>> m_keys;
-    std::set<std::string> m_refused;
+    // Names compare without regard to case, as the registry's do.
+    struct NameLess {
+        using is_transparent = void;
+        bool operator()(std::string_view a, std::string_view b) const
+        {
+            const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+            return std::ranges::lexicographical_compare(a, b, {}, lower, lower);
+        }
+    };
+    std::map<std::string, std::map<std::string, FakeValue, NameLess>, NameLess> m_keys;
+    std::set<std::string, NameLess> m_refused;
     std::map<platform::RegistryKey, std::string> m_open;
     platform::RegistryKey m_nextHandle = 0x100;
 };

@@ -18,13 +18,6 @@ namespace {
 // The handle of the tool's key; it holds no state, so opening it twice gives the same handle.
 constexpr RegistryKey ToolKeyHandle = 1;
 
-// Key and value names compare without regard to case, as the registry's do.
-bool sameName(std::string_view a, std::string_view b)
-{
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    return std::ranges::equal(a, b, {}, lower, lower);
-}
-
 // A relative entry of PATH would find tools through the working folder, which the program does not
 // choose; those entries are left out.
 QStringList absolutePathFolders()
@@ -61,7 +54,7 @@ QString SysInfoRegistry::findTool() const
 RegistryStatus SysInfoRegistry::openKey(RegistryKey root, std::string_view subKey, std::uint32_t /*options*/,
                                         std::uint32_t /*access*/, RegistryKey& handle)
 {
-    if (root != HkeyLocalMachine || !sameName(subKey, SysInfoPathKey))
+    if (root != HkeyLocalMachine || !sameRegistryName(subKey, SysInfoPathKey))
         return regstatus::FileNotFound;
     handle = ToolKeyHandle;
     return regstatus::Success;
@@ -72,23 +65,16 @@ RegistryStatus SysInfoRegistry::queryValue(RegistryKey key, std::string_view val
 {
     if (key != ToolKeyHandle)
         return regstatus::InvalidHandle;
-    if (!sameName(valueName, SysInfoPathValue))
+    if (!sameRegistryName(valueName, SysInfoPathValue))
         return regstatus::FileNotFound;
     const QString tool = findTool();
     if (tool.isEmpty())
         return regstatus::FileNotFound;
 
     // A text value: the path's bytes and a terminating zero.
-    QByteArray value = tool.toUtf8();
-    value.append('\0');
-    const auto needed = static_cast<std::uint32_t>(value.size());
-    const std::uint32_t offered = std::min<std::uint32_t>(dataSize, static_cast<std::uint32_t>(data.size()));
-    dataSize = needed;
-    if (needed > offered)
-        return regstatus::MoreData;
-    std::ranges::copy(value, data.begin());
-    type = regtype::Text;
-    return regstatus::Success;
+    const QByteArray value = tool.toUtf8() + '\0';
+    return answerQuery(std::string_view(value.constData(), static_cast<std::size_t>(value.size())), regtype::Text,
+                       type, data, dataSize);
 }
 
 RegistryStatus SysInfoRegistry::closeKey(RegistryKey key)

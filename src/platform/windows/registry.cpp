@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include <algorithm>
+#include <cstring>
 #include <string>
 
 namespace galvix::platform {
@@ -23,23 +23,33 @@ HKEY rootKey(RegistryKey key)
     return reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(static_cast<LONG_PTR>(static_cast<LONG>(key))));
 }
 
-// Converts between two code pages through UTF-16, zero bytes included. Characters the target
-// cannot show become its default character.
-std::string convert(std::string_view text, UINT from, UINT to)
+// Names go to the system in UTF-16, converted from UTF-8 without loss; a byte sequence that is not
+// UTF-8 becomes U+FFFD, which no name of a key or value Galvix looks for holds.
+std::wstring toWide(std::string_view utf8)
 {
-    if (text.empty())
+    if (utf8.empty())
         return {};
-    const int length = static_cast<int>(text.size());
-    const int wideLength = MultiByteToWideChar(from, 0, text.data(), length, nullptr, 0);
+    const int length = static_cast<int>(utf8.size());
+    const int wideLength = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, nullptr, 0);
     std::wstring wide(static_cast<std::size_t>(wideLength), L'\0');
-    MultiByteToWideChar(from, 0, text.data(), length, wide.data(), wideLength);
-    const int outLength = WideCharToMultiByte(to, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<std::size_t>(outLength), '\0');
-    WideCharToMultiByte(to, 0, wide.data(), wideLength, out.data(), outLength, nullptr, nullptr);
-    return out;
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, wide.data(), wideLength);
+    return wide;
 }
 
-std::string toAnsi(std::string_view utf8) { return convert(utf8, CP_UTF8, CP_ACP); }
+// A text value's UTF-16 bytes, terminating zero included where the value has one, as UTF-8. An odd
+// last byte, which no UTF-16 text has, is dropped.
+std::string textToUtf8(const std::string& bytes)
+{
+    const int wideLength = static_cast<int>(bytes.size() / sizeof(wchar_t));
+    if (wideLength == 0)
+        return {};
+    std::wstring wide(static_cast<std::size_t>(wideLength), L'\0');
+    std::memcpy(wide.data(), bytes.data(), wide.size() * sizeof(wchar_t));
+    const int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideLength, utf8.data(), length, nullptr, nullptr);
+    return utf8;
+}
 
 bool isText(DWORD type) { return type == REG_SZ || type == REG_EXPAND_SZ; }
 
@@ -66,8 +76,7 @@ RegistryStatus WinRegistry::openKey(RegistryKey root, std::string_view subKey, s
     if (parent == nullptr)
         return regstatus::InvalidHandle;
     HKEY opened = nullptr;
-    const LONG status =
-        RegOpenKeyExA(static_cast<HKEY>(parent), toAnsi(subKey).c_str(), options, access, &opened);
+    const LONG status = RegOpenKeyExW(static_cast<HKEY>(parent), toWide(subKey).c_str(), options, access, &opened);
     if (status != ERROR_SUCCESS)
         return status;
     // Numbers of our own are handed out once each, never zero and never a root key's.
@@ -82,22 +91,27 @@ RegistryStatus WinRegistry::queryValue(RegistryKey key, std::string_view valueNa
     void* open = systemKey(key);
     if (open == nullptr)
         return regstatus::InvalidHandle;
+    // The whole value is read into a buffer of its own first: the size the caller is told is that
+    // of the text in UTF-8, known only once it has been read and converted. A value that grows
+    // between the two reads is read again.
+    const std::wstring name = toWide(valueName);
     DWORD valueType = 0;
-    DWORD size = std::min<DWORD>(dataSize, static_cast<DWORD>(data.size()));
-    const LONG status = RegQueryValueExA(static_cast<HKEY>(open), toAnsi(valueName).c_str(), nullptr,
-                                         &valueType, reinterpret_cast<BYTE*>(data.data()), &size);
-    type = valueType;
-    dataSize = size;
-    if (status != ERROR_SUCCESS || !isText(valueType))
+    std::string value;
+    LONG status = ERROR_MORE_DATA;
+    while (status == ERROR_MORE_DATA) {
+        DWORD size = 0;
+        status = RegQueryValueExW(static_cast<HKEY>(open), name.c_str(), nullptr, &valueType, nullptr, &size);
+        if (status != ERROR_SUCCESS)
+            return status;
+        value.resize(size);
+        status = RegQueryValueExW(static_cast<HKEY>(open), name.c_str(), nullptr, &valueType,
+                                  reinterpret_cast<BYTE*>(value.data()), &size);
+        if (status == ERROR_SUCCESS)
+            value.resize(size);
+    }
+    if (status != ERROR_SUCCESS)
         return status;
-    // A text comes in the ANSI code page. In UTF-8 it can only grow; one that then no longer fits
-    // the caller's buffer is treated as any value too long for it.
-    const std::string text = convert(std::string_view(data.data(), size), CP_ACP, CP_UTF8);
-    if (text.size() > data.size())
-        return regstatus::MoreData;
-    std::ranges::copy(text, data.begin());
-    dataSize = static_cast<std::uint32_t>(text.size());
-    return regstatus::Success;
+    return answerQuery(isText(valueType) ? textToUtf8(value) : value, valueType, type, data, dataSize);
 }
 
 RegistryStatus WinRegistry::closeKey(RegistryKey key)

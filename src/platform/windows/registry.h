@@ -1,10 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Galvix developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The Windows registry itself, through advapi32's ANSI functions. Key and value names go to the
-// system in its ANSI code page, and texts read come back from it as UTF-8, as every text of ours
-// is. Keys opened here are known to callers by small numbers of our own, since a system handle is
-// wider than the interface's; the predefined root keys keep their own numbers.
+// The Windows registry itself, through advapi32's UTF-16 functions: key and value names go to the
+// system from UTF-8, and texts read come back as UTF-8, as every text of ours is, both without loss
+// (the ANSI functions would turn every character outside the system's code page into "?"). Keys
+// opened here are known to callers by small numbers of our own, since a system handle is wider than
+// the interface's; the predefined root keys keep their own numbers.
 
 #include <map>
 

@@ -37,6 +37,15 @@ public:
                               static_cast<DWORD>(bytes.size()));
     }
 
+    // Stores a text as Windows keeps texts: in UTF-16, with its terminating zero.
+    LONG setText(const std::string& name, const std::string& utf8) const
+    {
+        const std::wstring wideName = widen(name);
+        const std::wstring text = widen(utf8);
+        return RegSetValueExW(m_key, wideName.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                              static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+    }
+
     // The value as stored, or nothing when there is none.
     [[nodiscard]] std::string get(const std::string& name, DWORD& type) const
     {
@@ -50,6 +59,14 @@ public:
     }
 
 private:
+    static std::wstring widen(const std::string& utf8)
+    {
+        const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+        std::wstring wide(static_cast<std::size_t>(length), L'\0');
+        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), length);
+        return wide;
+    }
+
     std::string m_path;
     HKEY m_key = nullptr;
 };
