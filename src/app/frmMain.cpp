@@ -150,12 +150,11 @@ void frmMain::Form_Load()
     applyPlacement(m_restored);
 }
 
-// Left and top place the outer frame, and width and height are its outer size. The window is
-// positioned before its native window exists: Qt then asks the window manager to put the frame, not
-// the client area, at that point. Touching the native window first (create(), winId(),
-// windowHandle()) would make the manager place the client area there instead, one title bar lower.
-// The frame's size is not known until the window is mapped, so the client area first takes the
-// whole outer size and is shrunk once when the frame appears; the position never jumps.
+// Left and top place the outer frame, and width and height are its outer size. The position is
+// set while the window has no native window yet (nothing here calls create(), winId() or
+// windowHandle() first), so that Qt asks the window manager to put the frame, not the client area,
+// at that point. The frame's size is known only once the window is mapped: the client area takes
+// the whole outer size first and is shrunk once when the frame appears, so the position never jumps.
 void frmMain::applyPlacement(const Placement& placement)
 {
     m_appliedFrame = toPixelFrame(placement);
@@ -193,12 +192,10 @@ void frmMain::settleOuterSize()
            std::max(1, m_appliedFrame.height - (frame.height - client.height)));
 }
 
-// The window's client area and frame are read from the platform window, and the frame is not read
-// with QWidget::frameGeometry(). QWidget refreshes its copy of the frame margins only when the
-// window moves or is resized, but the window manager also changes the frame by itself: openbox
-// takes the border off a maximized window after it has resized it, and QWidget would then keep the
-// old margins and report a frame a pixel beyond every edge of the screen. The platform window
-// fetches the frame extents again whenever the window manager announces new ones.
+// The window's client area and frame come from the platform window, which fetches the frame
+// extents again whenever the window manager announces new ones. The window manager changes the
+// frame by itself too (openbox takes the border off a maximized window after resizing it), and
+// QWidget's own copy of the frame margins follows only the window's moves and resizes.
 PixelFrame frmMain::clientArea() const
 {
     const QWindow* window = windowHandle();

@@ -38,7 +38,7 @@ namespace {
 
 using tools::WindowState;
 
-class Windows : public ::testing::TestWithParam<WindowState> {
+class Forms : public ::testing::TestWithParam<WindowState> {
 protected:
     void SetUp() override
     {
@@ -51,7 +51,7 @@ protected:
     std::unique_ptr<QWidget> m_window;
 };
 
-TEST_P(Windows, IsAnnouncedAsAWindowByItsTitle)
+TEST_P(Forms, IsAnnouncedAsAWindowByItsTitle)
 {
     QAccessibleInterface* window = QAccessible::queryAccessibleInterface(m_window.get());
     ASSERT_NE(window, nullptr);
@@ -61,17 +61,17 @@ TEST_P(Windows, IsAnnouncedAsAWindowByItsTitle)
     EXPECT_EQ(window->text(QAccessible::Name), m_window->windowTitle());
 }
 
-TEST_P(Windows, SpeaksEveryCaptionExactlyAsShown)
+TEST_P(Forms, SpeaksEveryCaptionExactlyAsShown)
 {
     EXPECT_TRUE(testing::everyCaptionIsItsName(*m_window));
 }
 
-TEST_P(Windows, EveryFocusableControlCanBeToldApartByEar)
+TEST_P(Forms, EveryFocusableControlCanBeToldApartByEar)
 {
     EXPECT_TRUE(testing::everyControlHasItsOwnName(*m_window));
 }
 
-TEST_P(Windows, ShowEveryCaptionWholeWithEveryControlInside)
+TEST_P(Forms, ShowEveryCaptionWholeWithEveryControlInside)
 {
     EXPECT_TRUE(testing::everythingFits(*m_window));
 }
@@ -110,7 +110,7 @@ QStringList faintTexts(const QWidget& window)
 
 // The window is open before the theme changes, as when the desktop switches to dark while the
 // program runs.
-TEST_P(Windows, EveryTextStandsOutUnderLightDarkAndHighContrastThemes)
+TEST_P(Forms, EveryTextStandsOutUnderLightDarkAndHighContrastThemes)
 {
     const QPalette desktop = QApplication::palette();
     for (const tools::ThemePalette& theme : tools::themePalettes()) {
@@ -122,7 +122,7 @@ TEST_P(Windows, EveryTextStandsOutUnderLightDarkAndHighContrastThemes)
     QApplication::setPalette(desktop);
 }
 
-INSTANTIATE_TEST_SUITE_P(Program, Windows, ::testing::ValuesIn(tools::windowStates()),
+INSTANTIATE_TEST_SUITE_P(Program, Forms, ::testing::ValuesIn(tools::windowStates()),
                          [](const ::testing::TestParamInfo<WindowState>& param) {
                              std::string name(param.param.name);
                              std::ranges::replace(name, '-', '_');
