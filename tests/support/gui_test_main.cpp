@@ -7,13 +7,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <map>
 #include <optional>
 
 #include "app/application.h"
 #include "app/services.h"
-#include "platform/application_info.h"
-#include "platform/system.h"
 #include "support/test_platform.h"
 
 namespace galvix::testing {
@@ -26,21 +23,10 @@ std::optional<platform::SettingsPlace>& ownPlace()
     return place;
 }
 
-// Every entry the user's settings of the program hold, read without changing them.
-std::map<QString, QString> userEntries(const platform::SettingsPlace& user)
-{
-    const auto settings = platform::openSettings(user, platform::ApplicationTitle);
-    std::map<QString, QString> entries;
-    for (const QString& key : settings->allKeys())
-        entries.emplace(key, settings->value(key).toString());
-    return entries;
-}
-
 int runWindowTests(int argc, char** argv)
 {
     chooseTestPlatformPlugin();
-    const platform::SettingsPlace user = platform::userSettingsPlace();
-    const auto before = userEntries(user);
+    const std::string before = userSettingsSnapshot();
     ownPlace() = makeTestSettingsPlace();
     if (!ownPlace())
         return 2;
@@ -54,7 +40,7 @@ int runWindowTests(int argc, char** argv)
         status = RUN_ALL_TESTS();
     }
     removeTestSettingsPlace(*ownPlace());
-    if (userEntries(user) != before) {
+    if (userSettingsSnapshot() != before) {
         std::fputs("The tests changed the user's own settings of the program.\n", stderr);
         return 1;
     }

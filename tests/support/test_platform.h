@@ -7,6 +7,7 @@
 // own, so that no test reads or writes what the user stored.
 
 #include <optional>
+#include <string>
 
 #include "platform/qt_settings_store.h"
 
@@ -18,6 +19,10 @@ void chooseTestPlatformPlugin();
 [[nodiscard]] std::optional<platform::SettingsPlace> makeTestSettingsPlace();
 // Removes the place and all it holds.
 void removeTestSettingsPlace(const platform::SettingsPlace& place);
+
+// What the user's own settings of the program hold, read without creating or changing anything,
+// to be compared before and after the tests.
+[[nodiscard]] std::string userSettingsSnapshot();
 
 // The place the window tests of this process keep their settings in.
 [[nodiscard]] const platform::SettingsPlace& testSettingsPlace();

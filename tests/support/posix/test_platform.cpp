@@ -2,7 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/test_platform.h"
 
+#include "platform/system.h"
+
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 namespace galvix::testing {
@@ -25,5 +28,13 @@ std::optional<platform::SettingsPlace> makeTestSettingsPlace()
 }
 
 void removeTestSettingsPlace(const platform::SettingsPlace& place) { QDir(place.root).removeRecursively(); }
+
+// The user's file is found once, before makeTestSettingsPlace() moves the configuration folder.
+std::string userSettingsSnapshot()
+{
+    static const QString userFile = platform::userSettingsPlace().root + QStringLiteral("/Galvix/Galvix.conf");
+    QFile file(userFile);
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string("no file");
+}
 
 } // namespace galvix::testing
