@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace galvix::testing {
 
 namespace {
@@ -28,38 +30,23 @@ std::optional<platform::SettingsPlace> makeTestSettingsPlace()
     return platform::SettingsPlace{TestsKey + '\\' + ownSubKey(), QSettings::NativeFormat};
 }
 
-// Every value below the user's key of the program, with its sub-key's name, as the registry holds
-// it. QSettings cannot read a key without creating it.
+// When the user's key of the program and its section were last written: any write below them,
+// even of the same text, changes that. QSettings cannot read a key without creating it.
 std::string userSettingsSnapshot()
 {
-    const auto read = [](const auto& self, HKEY parent, const std::wstring& name, std::string& out) -> void {
-        HKEY key = nullptr;
-        if (RegOpenKeyExW(parent, name.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
-            out += "no key\n";
-            return;
-        }
-        wchar_t entry[256];
-        BYTE data[4096];
-        for (DWORD i = 0;; ++i) {
-            DWORD entryLength = 256;
-            DWORD size = sizeof data;
-            DWORD type = 0;
-            if (RegEnumValueW(key, i, entry, &entryLength, nullptr, &type, data, &size) != ERROR_SUCCESS)
-                break;
-            out += QString::fromWCharArray(entry, static_cast<qsizetype>(entryLength)).toStdString() + '=';
-            out.append(reinterpret_cast<const char*>(data), size).push_back('\n');
-        }
-        for (DWORD i = 0;; ++i) {
-            DWORD entryLength = 256;
-            if (RegEnumKeyExW(key, i, entry, &entryLength, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
-                break;
-            out += '[' + QString::fromWCharArray(entry, static_cast<qsizetype>(entryLength)).toStdString() + "]\n";
-            self(self, key, std::wstring(entry, entryLength), out);
-        }
-        RegCloseKey(key);
-    };
     std::string snapshot;
-    read(read, HKEY_CURRENT_USER, L"Software\\VB and VBA Program Settings\\Galvix", snapshot);
+    for (const wchar_t* name : {L"Software\\VB and VBA Program Settings\\Galvix",
+                                L"Software\\VB and VBA Program Settings\\Galvix\\Settings"}) {
+        HKEY key = nullptr;
+        FILETIME written{};
+        if (RegOpenKeyExW(HKEY_CURRENT_USER, name, 0, KEY_READ, &key) == ERROR_SUCCESS) {
+            RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                             nullptr, &written);
+            RegCloseKey(key);
+            snapshot += std::to_string(written.dwHighDateTime) + ':' + std::to_string(written.dwLowDateTime);
+        }
+        snapshot += ';';
+    }
     return snapshot;
 }
 
