@@ -4,11 +4,12 @@
 
 import os
 
-import atspi
-from layout import TITLES
-from session import end_process
-from settings import settings_file
-from waiting import DEADLINE, wait_for
+from desktop_driving.display import end_process
+from desktop_driving.layout import TITLES
+
+from . import atspi
+from .settings import settings_file
+from .waiting import DEADLINE, wait_for
 
 MAIN_TITLE = TITLES["main"]
 PLANNER_TITLE = TITLES["planner"]

@@ -5,8 +5,10 @@ openbox manages (wmctrl, xprop, xwininfo), and keys and the mouse (xdotool)."""
 
 import re
 
-from session import CommandFailed, Session
-from waiting import DEADLINE, Gone, wait_for
+from desktop_driving.display import CommandFailed
+
+from .session import Session
+from .waiting import DEADLINE, Gone, wait_for
 
 
 class X11Desktop(Session):
@@ -42,9 +44,6 @@ class X11Desktop(Session):
 
     def click(self, x, y):
         self.run(["xdotool", "mousemove", "--sync", str(round(x)), str(round(y)), "click", "1"])
-
-    def screenshot(self, path):
-        self.run(["import", "-window", "root", path], check=False)
 
 
 class X11Window:
