@@ -83,10 +83,8 @@ QJsonObject settings()
     const QString application = toQString(galvix::app::SettingsApplication);
     const QString section = toQString(galvix::app::SettingsSection);
     const QString registryKey = QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\%1\\%2");
-    return QJsonObject{{"application", application},
-                       {"section", section},
-                       {"keys", QJsonArray{toQString(keys.left), toQString(keys.top), toQString(keys.width),
-                                           toQString(keys.height)}},
+    const QJsonArray keyNames{toQString(keys.left), toQString(keys.top), toQString(keys.width), toQString(keys.height)};
+    return QJsonObject{{"application", application}, {"section", section}, {"keys", keyNames},
                        {"registryKey", registryKey.arg(application, section)}};
 }
 

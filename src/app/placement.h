@@ -42,16 +42,10 @@ using PixelFrame = Rect<Unit::Pixels>;
 
 inline constexpr Placement DefaultPlacement{1000, 1000, 6500, 6500};
 
-// Where the placement is kept: the settings of the application named by the program's title, in
-// one section, under four keys. The tests and the window tables' export take them from here.
+// Where the placement is kept: four keys of one section of the settings named by the program's title.
 inline constexpr std::string_view SettingsApplication = platform::ApplicationTitle;
 inline constexpr std::string_view SettingsSection = "Settings";
-struct PlacementKeyNames {
-    std::string_view left;
-    std::string_view top;
-    std::string_view width;
-    std::string_view height;
-};
+struct PlacementKeyNames { std::string_view left, top, width, height; };
 inline constexpr PlacementKeyNames PlacementKeys{"MainLeft", "MainTop", "MainWidth", "MainHeight"};
 
 // What a placement has to fit: the screens of this machine (the primary first) and the smallest

@@ -65,7 +65,8 @@ TEST(WritePlacement, StoresTheFourValuesInOrderUnderTheSettingsSection)
 {
     MemorySettings store;
     writePlacement(store, SettingsApplication, {1005, 990, 7200, 6015});
-    EXPECT_EQ(store.writes, keyList({PlacementKeys.left, PlacementKeys.top, PlacementKeys.width, PlacementKeys.height}));
+    EXPECT_EQ(store.writes,
+              keyList({PlacementKeys.left, PlacementKeys.top, PlacementKeys.width, PlacementKeys.height}));
     EXPECT_EQ(store.get(PlacementKeys.left), "1005");
     EXPECT_EQ(store.get(PlacementKeys.top), "990");
     EXPECT_EQ(store.get(PlacementKeys.width), "7200");

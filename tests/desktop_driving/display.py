@@ -55,27 +55,23 @@ class PrivateDisplay:
         return process
 
     def execute(self, argv, check=True, timeout=None):
-        """Runs a tool on the display and returns its subprocess.CompletedProcess with its output
-        as text; raises CommandFailed if check and it fails."""
+        """Runs a tool on the display and returns its CompletedProcess, with its output as text;
+        raises CommandFailed if check and it fails."""
         timeout = timeout or self.deadline
         # Into files, not pipes: a tool may leave a process behind (Wine's desktop, a service) that
         # inherits its output and would hold a pipe open long after the tool has ended.
         with tempfile.TemporaryFile(dir=self.scratch) as out, tempfile.TemporaryFile(dir=self.scratch) as err:
-            process = subprocess.Popen(argv, env=self.env, stdin=subprocess.DEVNULL, stdout=out, stderr=err,
-                                       cwd=self.scratch)
             try:
-                process.wait(timeout=timeout)
+                status = subprocess.run(argv, env=self.env, stdin=subprocess.DEVNULL, stdout=out, stderr=err,
+                                        cwd=self.scratch, timeout=timeout).returncode
             except subprocess.TimeoutExpired:
-                process.kill()
-                process.wait()
                 raise AssertionError(f"{' '.join(argv)} did not end within {timeout:.0f} s") from None
             out.seek(0)
             err.seek(0)
-            result = subprocess.CompletedProcess(argv, process.returncode, out.read().decode("utf-8", "replace"),
-                                                 err.read().decode("utf-8", "replace"))
-        if check and result.returncode != 0:
-            raise CommandFailed(argv, result.returncode, result.stderr)
-        return result
+            stdout, stderr = (file.read().decode("utf-8", "replace") for file in (out, err))
+        if check and status != 0:
+            raise CommandFailed(argv, status, stderr)
+        return subprocess.CompletedProcess(argv, status, stdout, stderr)
 
     def read_line_from(self, name, process, read_end):
         """The first line a child writes to the pipe it was given, with a deadline."""
@@ -105,6 +101,15 @@ class PrivateDisplay:
         os.close(write_end)
         self.display = ":" + self.read_line_from("Xvfb", xvfb, read_end)
         self.env["DISPLAY"] = self.display
+
+    # A user at the keyboard: milliseconds between two keys pressed, and between two typed.
+    key_delay = type_delay = 60
+
+    def keys(self, *keys):
+        self.execute(["xdotool", "key", "--clearmodifiers", "--delay", str(self.key_delay), *keys])
+
+    def type_text(self, text):
+        self.execute(["xdotool", "type", "--clearmodifiers", "--delay", str(self.type_delay), "--", text])
 
     def screenshot(self, path, crop=None):
         """The screen, or the part crop (left, top, width, height) of it, as a PNG."""

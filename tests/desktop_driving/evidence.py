@@ -13,8 +13,7 @@ class _KeepingEvidence:
     screen is still there to be kept; a failed subtest keeps its own."""
 
     def __init__(self, result, keep):
-        self._result = result
-        self._keep = keep
+        self._result, self._keep = result, keep
 
     def __getattr__(self, name):
         return getattr(self._result, name)
@@ -34,10 +33,8 @@ class _KeepingEvidence:
 
 
 class EvidenceKeepingTestCase(unittest.TestCase):
-    """Calls keep_evidence(test) with the failed test (or subtest) while its desktop still runs."""
-
-    def keep_evidence(self, test):
-        raise NotImplementedError
+    """Calls the subclass's keep_evidence(test) with the failed test (or subtest) while its desktop
+    still runs."""
 
     def run(self, result=None):
         if result is None:

@@ -35,7 +35,8 @@ def _load_first_week():
 
 
 _TABLES = _load_tables()
-TITLES = _TABLES["titles"]
+MAIN_TITLE, PLANNER_TITLE, CALCULATOR_TITLE, ABOUT_TITLE, MESSAGE_TITLE = (
+    _TABLES["titles"][window] for window in ("main", "planner", "calculator", "about", "message"))
 
 # Where the main window's placement is kept: the settings' application, their section, the four
 # keys in the order left, top, width, height, and the registry key of that section on Windows.
@@ -136,10 +137,5 @@ CALCULATOR_TAB_ORDER = [name for _, name in sorted(
     (control["tabIndex"], name) for name, control in _CALCULATOR.items()
     if control["kind"] in ("TextBox", "CommandButton"))]
 
-
-# The About box's controls.
-_ABOUT = _by_name(_TABLES["about"])
-
-
-def about_rect(name):
-    return _rect(_ABOUT[name])
+# Where each of the About box's controls stands, by name.
+ABOUT_CONTROLS = {control["name"]: _rect(control) for control in _TABLES["about"]}

@@ -11,11 +11,11 @@ import tempfile
 import pyatspi
 
 from desktop_driving.evidence import EvidenceKeepingTestCase
-from desktop_driving.layout import TWIPS_PER_PIXEL, pixels
+from desktop_driving.layout import MAIN_TITLE, MESSAGE_TITLE, TWIPS_PER_PIXEL, pixels
 
 from . import atspi
 from .atspi import Accessible, role_name, wanted_role
-from .program import MAIN_TITLE, MESSAGE_TITLE, Program
+from .program import Program
 from .settings import settings_file
 from .waiting import DEADLINE, wait_for
 from .x11 import X11Desktop

@@ -1,21 +1,15 @@
 # SPDX-FileCopyrightText: 2026 The Galvix developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""The release-built program under test, started on a private desktop, and its windows' titles."""
+"""The release-built program under test, started on a private desktop."""
 
 import os
 
 from desktop_driving.display import end_process
-from desktop_driving.layout import TITLES
+from desktop_driving.layout import MAIN_TITLE
 
 from . import atspi
 from .settings import settings_file
 from .waiting import DEADLINE, wait_for
-
-MAIN_TITLE = TITLES["main"]
-PLANNER_TITLE = TITLES["planner"]
-CALCULATOR_TITLE = TITLES["calculator"]
-ABOUT_TITLE = TITLES["about"]
-MESSAGE_TITLE = TITLES["message"]
 
 
 class Program:

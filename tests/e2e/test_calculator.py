@@ -7,10 +7,10 @@ import unittest
 import pyatspi
 
 from desktop_driving import layout
+from desktop_driving.layout import CALCULATOR_TITLE, MESSAGE_TITLE
 
 from .atspi import Accessible
 from .case import GalvixTestCase
-from .program import CALCULATOR_TITLE, MESSAGE_TITLE
 from .waiting import wait_for
 
 

@@ -12,11 +12,10 @@ from unittest import mock
 
 import pyatspi
 
-from desktop_driving.layout import PLACEMENT_KEYS as KEYS, TWIPS_PER_PIXEL
+from desktop_driving.layout import CALCULATOR_TITLE, MAIN_TITLE, PLACEMENT_KEYS as KEYS, PLANNER_TITLE, TWIPS_PER_PIXEL
 
 from .atspi import Accessible, role_name
 from .case import GalvixTestCase
-from .program import CALCULATOR_TITLE, MAIN_TITLE, PLANNER_TITLE
 from .settings import read_settings, write_settings
 from .waiting import NAME_DEADLINE, wait_for
 

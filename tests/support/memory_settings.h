@@ -29,18 +29,19 @@ public:
         MemorySettingsStore::write(application, section, key, text);
     }
 
-    // The program's own entries, in the section the placement is kept in.
-    void set(std::string_view key, std::string_view text)
-    {
-        MemorySettingsStore::write(app::SettingsApplication, app::SettingsSection, key, text);
-    }
+    // The program's own entries, in the placement's section.
+    void set(std::string_view key, std::string_view text) { MemorySettingsStore::write(App, Section, key, text); }
     [[nodiscard]] std::string get(std::string_view key) const
     {
-        return MemorySettingsStore::read(app::SettingsApplication, app::SettingsSection, key, "<missing>");
+        return MemorySettingsStore::read(App, Section, key, "<missing>");
     }
 
     mutable std::vector<std::string> reads;
     std::vector<std::string> writes;
+
+private:
+    static constexpr std::string_view App = app::SettingsApplication;
+    static constexpr std::string_view Section = app::SettingsSection;
 };
 
 // Keys as the store records them, to compare with its reads and writes.

@@ -8,11 +8,11 @@ the installer, the window tables the Windows build wrote and the first planned w
     GALVIX_E2E_TABLES=../build/windows/tests/wine/window_tables.json \
     GALVIX_E2E_FIRST_WEEK=data/first_week.txt /usr/bin/python3 -m unittest -v wine.test_installed
 
-The checks run in the order of their numbers, sharing one prefix. A failed check leaves a picture
-of the screen in GALVIX_WINE_FAILURES (wine-failures beside the installer), and the logs when the
-run ends. With GALVIX_WINE_SCREENSHOTS=DIR it also keeps pictures of the windows there: the
-planner with a planned week, the calculator with its results, the About box, its message box, and
-the installer's pages. The probe is GALVIX_WINE_PROBE (tests/wine/probe.exe beside the installer).
+The checks run in order, sharing one prefix. A failed check leaves a picture of the screen in
+GALVIX_WINE_FAILURES (wine-failures beside the installer), and the logs when the run ends. With
+GALVIX_WINE_SCREENSHOTS=DIR it also keeps pictures of the windows there: the planner with a
+planned week, the calculator with its results, the About box, its message box, and the
+installer's pages. The probe is GALVIX_WINE_PROBE (tests/wine/probe.exe beside the installer).
 
 The program finds no window of its own by name here: inside Wine's virtual desktop its windows are
 not X windows. The probe (tests/wine/probe.cpp, built with the Windows program) asks Windows where
@@ -25,14 +25,14 @@ import shutil
 import tempfile
 import time
 import unittest
+from operator import attrgetter
 
 from desktop_driving import layout
 from desktop_driving.evidence import EvidenceKeepingTestCase
+from desktop_driving.layout import ABOUT_TITLE, CALCULATOR_TITLE, MAIN_TITLE, MESSAGE_TITLE, PLANNER_TITLE
 
 from .wine_desktop import DEADLINE, Failed, WineDesktop, wait_for
 
-MAIN_TITLE, PLANNER_TITLE, CALCULATOR_TITLE, ABOUT_TITLE, MESSAGE_TITLE = (
-    layout.TITLES[window] for window in ("main", "planner", "calculator", "about", "message"))
 UNAVAILABLE = "System Information Is Unavailable At This Time"
 
 INSTALL_DIR = r"C:\Program Files\Galvix"
@@ -51,10 +51,6 @@ PLACEMENT = (11850, 1500, 6750, 6000)
 # How far each of the two moves drags the title bar, in pixels.
 FIRST_MOVE = (20, 80)
 SECOND_MOVE = (-12, 45)
-
-
-def twips_to_pixels(rect):
-    return tuple(round(layout.pixels(value)) for value in rect)
 
 
 def same_words(text):
@@ -123,7 +119,7 @@ class InstalledGalvix:
 
     def wait_frame(self, placement):
         """The main window's outer frame, once it stands where placement (twips) puts it."""
-        expected = twips_to_pixels(placement)
+        expected = tuple(round(layout.pixels(value)) for value in placement)
         seen = []
 
         def there():
@@ -299,7 +295,7 @@ class InstalledGalvix:
         self.ensure_program()
         about = self.open_from_menu("h", "a", ABOUT_TITLE)
         self.keep("about", about)
-        self.desktop.click(about.at(layout.about_rect("cmdSysInfo")))
+        self.desktop.click(about.at(layout.ABOUT_CONTROLS["cmdSysInfo"]))
         message = self.desktop.window(MESSAGE_TITLE)
         copied = self.copy()
         lines = [line.strip() for line in copied.splitlines() if line.strip() and not line.startswith("---")]
@@ -318,7 +314,7 @@ class InstalledGalvix:
             self.open_from_menu("h", "a", ABOUT_TITLE)
         about = self.desktop.window(ABOUT_TITLE)
         self.desktop.activate(ABOUT_TITLE)
-        self.desktop.click(about.at(layout.about_rect("cmdSysInfo")))
+        self.desktop.click(about.at(layout.ABOUT_CONTROLS["cmdSysInfo"]))
         try:
             if not self.desktop.process_ids("notepad.exe", timeout=DEADLINE):
                 raise Failed(f"System Info started no notepad.exe; the desktop shows {self.desktop.titles()}")
@@ -396,9 +392,9 @@ class InstalledGalvix:
 
 
 class InstalledProgram(EvidenceKeepingTestCase):
-    """The checks, in the order a user meets the program; unittest runs them in the order of their
-    names. A check that fails leaves the program ended, so that the next one starts it afresh; the
-    checks after one that leaves them without what they need fail unrun."""
+    """The checks (CHECKS below), sharing one prefix. A check that fails leaves the program ended,
+    so that the next one starts it afresh; the checks after one that leaves them without what they
+    need fail unrun."""
 
     @classmethod
     def setUpClass(cls):
@@ -412,8 +408,8 @@ class InstalledProgram(EvidenceKeepingTestCase):
         cls.failures = os.path.abspath(failures)
         shutil.rmtree(cls.failures, ignore_errors=True)
         screenshots = os.environ.get("GALVIX_WINE_SCREENSHOTS")
-        screenshots = os.path.abspath(screenshots) if screenshots else None
         if screenshots:
+            screenshots = os.path.abspath(screenshots)
             os.makedirs(screenshots, exist_ok=True)
         cls.scratch = tempfile.mkdtemp(prefix="galvix-wine-")
         cls.desktop = WineDesktop(cls.scratch, probe)
@@ -434,9 +430,6 @@ class InstalledProgram(EvidenceKeepingTestCase):
         if cls.galvix.screenshots:
             print(f"Pictures of the windows are in {cls.galvix.screenshots}")
 
-    # What a check's failure leaves the later checks without.
-    NEEDED = {"test_00_desktop": "a Wine desktop", "test_01_install": "an installed program"}
-
     def setUp(self):
         if self.missing:
             self.fail(f"not run, for want of {self.missing}")
@@ -446,7 +439,7 @@ class InstalledProgram(EvidenceKeepingTestCase):
         cls.failed = True
         if cls.missing:
             return
-        cls.missing = self.NEEDED.get(self._testMethodName)
+        cls.missing = getattr(self, self._testMethodName).needed
         try:
             os.makedirs(self.failures, exist_ok=True)
             shot = self.desktop.screenshot(os.path.join(self.failures, f"{self._testMethodName}.png"))
@@ -455,55 +448,30 @@ class InstalledProgram(EvidenceKeepingTestCase):
             print(f"\nkeeping the screen failed: {error!r}")
         self.galvix.end_program()
 
-    def test_00_desktop(self):
-        """a fresh Wine prefix on a private display"""
-        self.desktop.start()
 
-    def test_01_install(self):
-        """the installer installs silently"""
-        self.galvix.install()
+# The checks in the order a user meets the program: (what runs it, what it checks, what its failure
+# leaves the later checks without). unittest runs them in the order of their numbered names.
+CHECKS = (
+    ("desktop.start", "a fresh Wine prefix on a private display", "a Wine desktop"),
+    ("install", "the installer installs silently", "an installed program"),
+    ("placement_from_registry", "the main window opens where the registry places it", None),
+    ("planner_plans_a_week", "the planner plans the first week, copied from the clipboard", None),
+    ("calculator_converts_a_weight", "the calculator converts a weight, read from its fields", None),
+    ("move_is_stored_on_close", "a move is stored on a close, which closes every window", None),
+    ("move_is_stored_at_the_end_of_the_session", "a move is stored at the end of the session", None),
+    ("about_box_centred_with_ok_focused", "the About box opens centred over the main window, on OK", None),
+    ("about_box_without_lookup", "System Info without a lookup says it is unavailable", None),
+    ("about_box_starts_the_named_program", "System Info starts the program the registry names", None),
+    ("native_style", "Qt in the installed folder takes the native style", None),
+    ("uninstall", "the uninstaller removes the program", None),
+    ("installer_pages", "the installer's pages lead to an installed program", None),
+)
 
-    def test_02_placement_from_registry(self):
-        """the main window opens where the registry places it"""
-        self.galvix.placement_from_registry()
+for _number, (_method, _name, _needed) in enumerate(CHECKS):
+    def _check(self, method=_method):
+        attrgetter(method)(self.galvix)()
 
-    def test_03_planner(self):
-        """the planner plans the first week, copied from the clipboard"""
-        self.galvix.planner_plans_a_week()
-
-    def test_04_calculator(self):
-        """the calculator converts a weight, read from its fields"""
-        self.galvix.calculator_converts_a_weight()
-
-    def test_05_move_stored_on_close(self):
-        """a move is stored on a close, which closes every window"""
-        self.galvix.move_is_stored_on_close()
-
-    def test_06_move_stored_at_session_end(self):
-        """a move is stored at the end of the session"""
-        self.galvix.move_is_stored_at_the_end_of_the_session()
-
-    def test_07_about_box_centred(self):
-        """the About box opens centred over the main window, on OK"""
-        self.galvix.about_box_centred_with_ok_focused()
-
-    def test_08_system_info_unavailable(self):
-        """System Info without a lookup says it is unavailable"""
-        self.galvix.about_box_without_lookup()
-
-    def test_09_system_info_starts_program(self):
-        """System Info starts the program the registry names"""
-        self.galvix.about_box_starts_the_named_program()
-
-    def test_10_native_style(self):
-        """Qt in the installed folder takes the native style"""
-        self.galvix.native_style()
-
-    def test_11_uninstall(self):
-        """the uninstaller removes the program"""
-        self.galvix.uninstall()
-
-    @unittest.skipUnless(os.environ.get("GALVIX_WINE_SCREENSHOTS"), "the pictures of its pages are its purpose")
-    def test_12_installer_pages(self):
-        """the installer's pages lead to an installed program"""
-        self.galvix.installer_pages()
+    _check.__doc__, _check.needed = _name, _needed
+    if _method == "installer_pages":  # the pictures of the pages are its purpose
+        _check = unittest.skipUnless(os.environ.get("GALVIX_WINE_SCREENSHOTS"), "no GALVIX_WINE_SCREENSHOTS")(_check)
+    setattr(InstalledProgram, f"test_{_number:02d}_{_method.replace('.', '_')}", _check)

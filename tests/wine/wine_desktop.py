@@ -191,12 +191,6 @@ class WineDesktop(PrivateDisplay):
 
     # --- a user at the keyboard and the mouse --------------------------------------------------------
 
-    def keys(self, *keys):
-        self.run(["xdotool", "key", "--clearmodifiers", "--delay", "60", *keys])
-
-    def type_text(self, text):
-        self.run(["xdotool", "type", "--clearmodifiers", "--delay", "60", "--", text])
-
     def click(self, point):
         # No --sync: the X server handles the move and the press in the order they are sent, and
         # xdotool waits in vain for a move to where the pointer already is.
