@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Galvix developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Writes the planner's and the calculator's tables, the planner's day rows, every window's title and
-// the twips to a pixel as JSON, for the end-to-end suite to find the controls by: one copy of each
-// fact, the program's.
+// Writes the planner's, the calculator's and the About box's tables, the planner's day rows with
+// their cells, every window's title, the twips to a pixel and where the main window's placement is
+// stored as JSON, for the suites that drive the program from outside to find the controls and the
+// settings by: one copy of each fact, the program's.
 //   window_tables <file.json>
 
 #include <QFile>
@@ -14,6 +15,7 @@
 
 #include "about/frmAbout.h"
 #include "app/frmMain.h"
+#include "app/placement.h"
 #include "platform/application_info.h"
 #include "toolkit/qt_text.h"
 #include "toolkit/twips.h"
@@ -64,9 +66,26 @@ QJsonArray days()
     for (const galvix::weekly_menu::DayRow& row : galvix::weekly_menu::WeeklyGrid) {
         rows.append(QJsonObject{{"day", toQString(row.day)},
                                 {"dayLabel", toQString(row.dayLabel)},
-                                {"hourLabel", toQString(row.hourLabel)}});
+                                {"hourLabel", toQString(row.hourLabel)},
+                                {"breakfast",
+                                 QJsonArray{toQString(row.breakfastLine1), toQString(row.breakfastLine2)}},
+                                {"lunch", QJsonArray{toQString(row.lunchLine1), toQString(row.lunchLine2)}},
+                                {"dinner", QJsonArray{toQString(row.dinnerLine1), toQString(row.dinnerLine2)}}});
     }
     return rows;
+}
+
+// The placement's keys in the order they are read and written, its section and application, and
+// the registry key the store on Windows keeps that section under.
+QJsonObject settings()
+{
+    const auto& keys = galvix::app::PlacementKeys;
+    const QString application = toQString(galvix::app::SettingsApplication);
+    const QString section = toQString(galvix::app::SettingsSection);
+    const QString registryKey = QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\%1\\%2");
+    const QJsonArray keyNames{toQString(keys.left), toQString(keys.top), toQString(keys.width), toQString(keys.height)};
+    return QJsonObject{{"application", application}, {"section", section}, {"keys", keyNames},
+                       {"registryKey", registryKey.arg(application, section)}};
 }
 
 } // namespace
@@ -86,7 +105,9 @@ int main(int argc, char** argv)
                              {"titles", titles},
                              {"planner", controls(galvix::weekly_menu::WeeklyMenuForm)},
                              {"plannerDays", days()},
-                             {"calculator", controls(galvix::unit_calculator::ChiefGalvixForm)}};
+                             {"calculator", controls(galvix::unit_calculator::ChiefGalvixForm)},
+                             {"about", controls(galvix::about::AboutForm)},
+                             {"settings", settings()}};
     QFile file(QString::fromLocal8Bit(argv[1]));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)
         || file.write(QJsonDocument(tables).toJson()) < 0 || !file.flush()) {

@@ -16,7 +16,6 @@
 #include <array>
 #include <cmath>
 
-#include "platform/application_info.h"
 #include "platform/settings_store.h"
 #include "platform/window_frame.h"
 #include "toolkit/loaded_windows.h"
@@ -146,7 +145,7 @@ void frmMain::Form_Load()
 {
     const std::vector<TwipsRect> screens = screenAreas();
     const PlacementLimits limits{screens, MinimumOuterSize, MinimumOuterSize, MaximumOuterSize, MaximumOuterSize};
-    m_restored = fitToScreens(readPlacement(m_services.settings, platform::ApplicationTitle), limits);
+    m_restored = fitToScreens(readPlacement(m_services.settings, SettingsApplication), limits);
     applyPlacement(m_restored);
 }
 
@@ -229,7 +228,7 @@ void frmMain::Form_Unload()
     // Where the window system places the windows itself, the program cannot know the position, so
     // the stored one is kept as it was.
     const bool placed = platformPlacesWindows(QGuiApplication::platformName().toStdString());
-    writePlacement(m_services.settings, platform::ApplicationTitle, currentPlacement(),
+    writePlacement(m_services.settings, SettingsApplication, currentPlacement(),
                    placed ? SavedParts::PositionAndSize : SavedParts::SizeOnly);
     m_services.settings.flush();
 }

@@ -20,10 +20,10 @@ struct Entry {
 
 // The order of these entries is the order they are read and written in.
 constexpr std::array<Entry, 4> Entries{{
-    {"MainLeft", &Placement::left},
-    {"MainTop", &Placement::top},
-    {"MainWidth", &Placement::width},
-    {"MainHeight", &Placement::height},
+    {PlacementKeys.left, &Placement::left},
+    {PlacementKeys.top, &Placement::top},
+    {PlacementKeys.width, &Placement::width},
+    {PlacementKeys.height, &Placement::height},
 }};
 
 // How much of the window's top band (its title bar and menu) must lie on a screen for the window to

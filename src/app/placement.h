@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's remembered placement: left, top, width and height in twips, stored as the
-// decimal text of single-precision numbers under section "Settings" of the application's title.
+// decimal text of single-precision numbers under four keys of one section of the program's settings.
 // Reading mends what a damaged or foreign settings file could hold, so that the window always
 // opens where it can be seen and used.
 
@@ -12,6 +12,7 @@
 #include <string_view>
 #include <type_traits>
 
+#include "platform/application_info.h"
 #include "platform/settings_store.h"
 
 namespace galvix::app {
@@ -40,7 +41,12 @@ using TwipsRect = Rect<Unit::Twips>;
 using PixelFrame = Rect<Unit::Pixels>;
 
 inline constexpr Placement DefaultPlacement{1000, 1000, 6500, 6500};
+
+// Where the placement is kept: four keys of one section of the settings named by the program's title.
+inline constexpr std::string_view SettingsApplication = platform::ApplicationTitle;
 inline constexpr std::string_view SettingsSection = "Settings";
+struct PlacementKeyNames { std::string_view left, top, width, height; };
+inline constexpr PlacementKeyNames PlacementKeys{"MainLeft", "MainTop", "MainWidth", "MainHeight"};
 
 // What a placement has to fit: the screens of this machine (the primary first) and the smallest
 // and largest outer size the window can take, all in twips.

@@ -172,10 +172,10 @@ TEST_F(MainWindow, FirstStartOpensAtTheDefaultPlacementAndSavesItUnchanged)
         EXPECT_EQ(outer.topLeft(), QPoint(67, 67)) << "1000 twips";
         EXPECT_EQ(outer.size(), QSize(433, 433)) << "6500 twips";
     }
-    EXPECT_EQ(settings.get("MainLeft"), "1000");
-    EXPECT_EQ(settings.get("MainTop"), "1000");
-    EXPECT_EQ(settings.get("MainWidth"), "6500");
-    EXPECT_EQ(settings.get("MainHeight"), "6500");
+    EXPECT_EQ(settings.get(PlacementKeys.left), "1000");
+    EXPECT_EQ(settings.get(PlacementKeys.top), "1000");
+    EXPECT_EQ(settings.get(PlacementKeys.width), "6500");
+    EXPECT_EQ(settings.get(PlacementKeys.height), "6500");
 }
 
 TEST_F(MainWindow, RestoresWhereTheCookLeftItAndThreeRestartsDoNotCreep)
@@ -185,8 +185,8 @@ TEST_F(MainWindow, RestoresWhereTheCookLeftItAndThreeRestartsDoNotCreep)
         moveFrameTo(run.window(), {150, 90});
         run.window().resize(520, 380);
     }
-    const std::array<std::string, 4> saved{settings.get("MainLeft"), settings.get("MainTop"),
-                                           settings.get("MainWidth"), settings.get("MainHeight")};
+    const std::array<std::string, 4> saved{settings.get(PlacementKeys.left), settings.get(PlacementKeys.top),
+                                           settings.get(PlacementKeys.width), settings.get(PlacementKeys.height)};
     EXPECT_EQ(saved[0], "2250");
     EXPECT_EQ(saved[1], "1350");
     QRect geometryBefore;
@@ -199,10 +199,10 @@ TEST_F(MainWindow, RestoresWhereTheCookLeftItAndThreeRestartsDoNotCreep)
         }
         geometryBefore = geometry;
         run.close();
-        EXPECT_EQ(settings.get("MainLeft"), saved[0]);
-        EXPECT_EQ(settings.get("MainTop"), saved[1]);
-        EXPECT_EQ(settings.get("MainWidth"), saved[2]);
-        EXPECT_EQ(settings.get("MainHeight"), saved[3]);
+        EXPECT_EQ(settings.get(PlacementKeys.left), saved[0]);
+        EXPECT_EQ(settings.get(PlacementKeys.top), saved[1]);
+        EXPECT_EQ(settings.get(PlacementKeys.width), saved[2]);
+        EXPECT_EQ(settings.get(PlacementKeys.height), saved[3]);
     }
 }
 
@@ -213,25 +213,25 @@ TEST_F(MainWindow, SavesTheOuterSizeIncludingTheFrame)
         run.window().resize(500, 400);
         const QRect outer = run.outerFrame();
         run.close();
-        EXPECT_EQ(settings.get("MainWidth"), std::to_string(outer.width() * 15));
-        EXPECT_EQ(settings.get("MainHeight"), std::to_string(outer.height() * 15));
+        EXPECT_EQ(settings.get(PlacementKeys.width), std::to_string(outer.width() * 15));
+        EXPECT_EQ(settings.get(PlacementKeys.height), std::to_string(outer.height() * 15));
     }
 }
 
 TEST_F(MainWindow, ClosingWhileMinimizedLeavesTheStoredPlacementAlone)
 {
-    settings.set("MainLeft", "1500");
+    settings.set(PlacementKeys.left, "1500");
     ProgramRun run(settings, source);
     run.window().move(300, 300);
     run.window().setWindowState(Qt::WindowMinimized);
     run.close();
     EXPECT_TRUE(settings.writes.empty());
-    EXPECT_EQ(settings.get("MainLeft"), "1500");
+    EXPECT_EQ(settings.get(PlacementKeys.left), "1500");
 }
 
 struct BadPlacement {
     const char* what;
-    const char* key;
+    std::string_view key;
     const char* stored;
     QRect expected; // outer geometry in pixels
 };
@@ -247,12 +247,12 @@ TEST_P(MainWindowBadPlacement, OpensWhereItCanBeSeenAndUsed)
 
 INSTANTIATE_TEST_SUITE_P(
     Values, MainWindowBadPlacement,
-    ::testing::Values(BadPlacement{"not a number", "MainLeft", "left", {67, 67, 433, 433}},
-                      BadPlacement{"infinite", "MainTop", "inf", {67, 67, 433, 433}},
-                      BadPlacement{"too narrow", "MainWidth", "30", {67, 67, 433, 433}},
-                      BadPlacement{"no height", "MainHeight", "0", {67, 67, 433, 433}},
-                      BadPlacement{"off every screen", "MainLeft", "1e9", {67, 67, 433, 433}},
-                      BadPlacement{"above every screen", "MainTop", "-30000", {67, 67, 433, 433}}),
+    ::testing::Values(BadPlacement{"not a number", PlacementKeys.left, "left", {67, 67, 433, 433}},
+                      BadPlacement{"infinite", PlacementKeys.top, "inf", {67, 67, 433, 433}},
+                      BadPlacement{"too narrow", PlacementKeys.width, "30", {67, 67, 433, 433}},
+                      BadPlacement{"no height", PlacementKeys.height, "0", {67, 67, 433, 433}},
+                      BadPlacement{"off every screen", PlacementKeys.left, "1e9", {67, 67, 433, 433}},
+                      BadPlacement{"above every screen", PlacementKeys.top, "-30000", {67, 67, 433, 433}}),
     [](const auto& param) { return std::string(param.param.key) + std::to_string(param.index); });
 
 TEST_F(MainWindow, IsLoadedWindowZeroAndThePlannerComesNext)
@@ -310,7 +310,7 @@ TEST_F(MainWindow, ClosingItClosesThePlannerAndEndsTheProgram)
     run.close();
     EXPECT_TRUE(planner.isNull());
     EXPECT_EQ(LoadedWindows::instance().count(), 0);
-    EXPECT_EQ(settings.get("MainLeft"), "1000") << "closing still saves the placement";
+    EXPECT_EQ(settings.get(PlacementKeys.left), "1000") << "closing still saves the placement";
 }
 
 TEST(Module1, MainShowsTheMainWindowAndRemembersItInTheSettingsStore)

@@ -23,10 +23,10 @@ TEST(MainWindowOnWayland, RestoresTheOuterSizeAndKeepsTheStoredPosition)
 {
     ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("wayland"));
     MemorySettings settings;
-    settings.set("MainLeft", "4500");
-    settings.set("MainTop", "not a number");
-    settings.set("MainWidth", "7500");
-    settings.set("MainHeight", "6000");
+    settings.set(PlacementKeys.left, "4500");
+    settings.set(PlacementKeys.top, "not a number");
+    settings.set(PlacementKeys.width, "7500");
+    settings.set(PlacementKeys.height, "6000");
     weekly_menu::Mt19937Source source;
     auto* window = new frmMain(testing::testServices(settings, source));
     window->showLoaded();
@@ -36,11 +36,11 @@ TEST(MainWindowOnWayland, RestoresTheOuterSizeAndKeepsTheStoredPosition)
     window->close();
     testing::flushDeletes();
 
-    EXPECT_EQ(settings.get("MainLeft"), "4500");
-    EXPECT_EQ(settings.get("MainTop"), "not a number");
-    EXPECT_EQ(settings.get("MainWidth"), "7500");
-    EXPECT_EQ(settings.get("MainHeight"), "6000");
-    EXPECT_EQ(settings.writes, (std::vector<std::string>{"MainWidth", "MainHeight"}));
+    EXPECT_EQ(settings.get(PlacementKeys.left), "4500");
+    EXPECT_EQ(settings.get(PlacementKeys.top), "not a number");
+    EXPECT_EQ(settings.get(PlacementKeys.width), "7500");
+    EXPECT_EQ(settings.get(PlacementKeys.height), "6000");
+    EXPECT_EQ(settings.writes, testing::keyList({PlacementKeys.width, PlacementKeys.height}));
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 namespace galvix::app {
 namespace {
 
+using testing::keyList;
 using testing::MemorySettings;
 
 TEST(SingleText, WritesTheShortestDecimalThatReadsBackExactly)
@@ -46,41 +47,42 @@ TEST(SingleText, AcceptsOnlyAFiniteNumberAndNothingAfterIt)
 TEST(ReadPlacement, TakesTheDefaultsFromAnEmptyStoreReadingLeftTopWidthHeight)
 {
     const MemorySettings store;
-    EXPECT_EQ(readPlacement(store, "Galvix"), (Placement{1000, 1000, 6500, 6500}));
+    EXPECT_EQ(readPlacement(store, SettingsApplication), (Placement{1000, 1000, 6500, 6500}));
     EXPECT_EQ(store.reads, (std::vector<std::string>{"MainLeft", "MainTop", "MainWidth", "MainHeight"}));
 }
 
 TEST(ReadPlacement, ReplacesOnlyTheEntriesThatAreNotFiniteNumbers)
 {
     MemorySettings store;
-    store.set("MainLeft", "abc");
-    store.set("MainTop", "240");
-    store.set("MainWidth", "nan");
-    store.set("MainHeight", "4800.5");
-    EXPECT_EQ(readPlacement(store, "Galvix"), (Placement{1000, 240, 6500, 4800.5F}));
+    store.set(PlacementKeys.left, "abc");
+    store.set(PlacementKeys.top, "240");
+    store.set(PlacementKeys.width, "nan");
+    store.set(PlacementKeys.height, "4800.5");
+    EXPECT_EQ(readPlacement(store, SettingsApplication), (Placement{1000, 240, 6500, 4800.5F}));
 }
 
 TEST(WritePlacement, StoresTheFourValuesInOrderUnderTheSettingsSection)
 {
     MemorySettings store;
-    writePlacement(store, "Galvix", {1005, 990, 7200, 6015});
-    EXPECT_EQ(store.writes, (std::vector<std::string>{"MainLeft", "MainTop", "MainWidth", "MainHeight"}));
-    EXPECT_EQ(store.get("MainLeft"), "1005");
-    EXPECT_EQ(store.get("MainTop"), "990");
-    EXPECT_EQ(store.get("MainWidth"), "7200");
-    EXPECT_EQ(store.get("MainHeight"), "6015");
+    writePlacement(store, SettingsApplication, {1005, 990, 7200, 6015});
+    EXPECT_EQ(store.writes,
+              keyList({PlacementKeys.left, PlacementKeys.top, PlacementKeys.width, PlacementKeys.height}));
+    EXPECT_EQ(store.get(PlacementKeys.left), "1005");
+    EXPECT_EQ(store.get(PlacementKeys.top), "990");
+    EXPECT_EQ(store.get(PlacementKeys.width), "7200");
+    EXPECT_EQ(store.get(PlacementKeys.height), "6015");
 }
 
 TEST(WritePlacement, WithoutThePositionLeavesTheStoredLeftAndTopAlone)
 {
     MemorySettings store;
-    store.set("MainLeft", "4500");
-    store.set("MainTop", "text");
-    writePlacement(store, "Galvix", {1005, 990, 7200, 6015}, SavedParts::SizeOnly);
-    EXPECT_EQ(store.writes, (std::vector<std::string>{"MainWidth", "MainHeight"}));
-    EXPECT_EQ(store.get("MainLeft"), "4500");
-    EXPECT_EQ(store.get("MainTop"), "text");
-    EXPECT_EQ(store.get("MainWidth"), "7200");
+    store.set(PlacementKeys.left, "4500");
+    store.set(PlacementKeys.top, "text");
+    writePlacement(store, SettingsApplication, {1005, 990, 7200, 6015}, SavedParts::SizeOnly);
+    EXPECT_EQ(store.writes, keyList({PlacementKeys.width, PlacementKeys.height}));
+    EXPECT_EQ(store.get(PlacementKeys.left), "4500");
+    EXPECT_EQ(store.get(PlacementKeys.top), "text");
+    EXPECT_EQ(store.get(PlacementKeys.width), "7200");
 }
 
 TEST(PixelFrame, RoundsEachTwipsValueToTheNearestPixel)

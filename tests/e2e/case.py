@@ -7,50 +7,24 @@ import os
 import re
 import shutil
 import tempfile
-import unittest
 
 import pyatspi
 
-import atspi
-from atspi import Accessible, role_name, wanted_role
-from layout import TWIPS_PER_PIXEL, pixels
-from program import MAIN_TITLE, MESSAGE_TITLE, Program
-from settings import settings_file
-from waiting import DEADLINE, wait_for
-from x11 import X11Desktop
+from desktop_driving.evidence import EvidenceKeepingTestCase
+from desktop_driving.layout import MAIN_TITLE, MESSAGE_TITLE, TWIPS_PER_PIXEL, pixels
+
+from . import atspi
+from .atspi import Accessible, role_name, wanted_role
+from .program import Program
+from .settings import settings_file
+from .waiting import DEADLINE, wait_for
+from .x11 import X11Desktop
 
 # Objects that hold a window's controls rather than being one.
 _CONTAINERS = (pyatspi.ROLE_FRAME, pyatspi.ROLE_DIALOG, pyatspi.ROLE_WINDOW, pyatspi.ROLE_FILLER)
 
 
-class _KeepingEvidence:
-    """The test's result, told first of every failure and error so that the test keeps what it saw.
-
-    unittest reports a failure as soon as it happens, before the cleanups end the desktop, so the
-    screen and the accessibility tree are still there to be kept; a failed subtest keeps its own."""
-
-    def __init__(self, result, keep):
-        self._result = result
-        self._keep = keep
-
-    def __getattr__(self, name):
-        return getattr(self._result, name)
-
-    def addFailure(self, test, err):  # noqa: N802
-        self._keep(test)
-        self._result.addFailure(test, err)
-
-    def addError(self, test, err):  # noqa: N802
-        self._keep(test)
-        self._result.addError(test, err)
-
-    def addSubTest(self, test, subtest, err):  # noqa: N802
-        if err is not None:
-            self._keep(subtest)
-        self._result.addSubTest(test, subtest, err)
-
-
-class GalvixTestCase(unittest.TestCase):
+class GalvixTestCase(EvidenceKeepingTestCase):
     """Starts a private desktop for the test, and keeps what it saw when the test fails."""
 
     maxDiff = None
@@ -71,15 +45,9 @@ class GalvixTestCase(unittest.TestCase):
         self.programs.append(program)
         return program
 
-    def run(self, result=None):
-        if result is None:
-            result = self.defaultTestResult()
-        super().run(_KeepingEvidence(result, self._keep_evidence))
-        return result
-
     # --- what a failed test leaves behind -----------------------------------------------------------
 
-    def _keep_evidence(self, test):
+    def keep_evidence(self, test):
         """The screen, the accessibility tree, what was looked for, the windows, the logs of every
         process and the settings file, in a folder of the failed test (or subtest) under
         GALVIX_E2E_FAILURES."""
@@ -98,9 +66,7 @@ class GalvixTestCase(unittest.TestCase):
                 out.write(self._tree_dump())
             with open(os.path.join(folder, "windows.txt"), "w", encoding="utf-8") as out:
                 out.write(desktop.run(["wmctrl", "-l", "-G", "-p"], check=False))
-            for name in os.listdir(self.scratch):
-                if name.endswith(".log"):
-                    shutil.copy(os.path.join(self.scratch, name), folder)
+            desktop.keep_logs(folder)
             if os.path.exists(self.settings_file):
                 shutil.copy(self.settings_file, folder)
         except Exception as error:  # noqa: BLE001 - the failure itself must still be reported

@@ -1,13 +1,12 @@
 # SPDX-FileCopyrightText: 2026 The Galvix developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Prints the id of every end-to-end test, one a line, for CTest to run each in a process of its own."""
+"""Prints the id of every end-to-end test, one a line, for CTest to run each in a process of its own.
+Run from the tests folder: python3 -m e2e.list_tests."""
 
 import os
-import sys
 import unittest
 
 here = os.path.dirname(os.path.abspath(__file__))
-sys.path.insert(0, here)
 
 
 def ids(suite):
@@ -18,5 +17,6 @@ def ids(suite):
             yield item.id()
 
 
-for test in sorted(ids(unittest.defaultTestLoader.discover(here, pattern="test_*.py", top_level_dir=here))):
+for test in sorted(ids(unittest.defaultTestLoader.discover(here, pattern="test_*.py",
+                                                           top_level_dir=os.path.dirname(here)))):
     print(test)

@@ -1,20 +1,15 @@
 # SPDX-FileCopyrightText: 2026 The Galvix developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""The release-built program under test, started on a private desktop, and its windows' titles."""
+"""The release-built program under test, started on a private desktop."""
 
 import os
 
-import atspi
-from layout import TITLES
-from session import end_process
-from settings import settings_file
-from waiting import DEADLINE, wait_for
+from desktop_driving.display import end_process
+from desktop_driving.layout import MAIN_TITLE
 
-MAIN_TITLE = TITLES["main"]
-PLANNER_TITLE = TITLES["planner"]
-CALCULATOR_TITLE = TITLES["calculator"]
-ABOUT_TITLE = TITLES["about"]
-MESSAGE_TITLE = TITLES["message"]
+from . import atspi
+from .settings import settings_file
+from .waiting import DEADLINE, wait_for
 
 
 class Program:

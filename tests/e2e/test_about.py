@@ -7,10 +7,11 @@ import unittest
 
 import pyatspi
 
-from atspi import Accessible
-from case import GalvixTestCase
-from program import ABOUT_TITLE, MAIN_TITLE, MESSAGE_TITLE
-from waiting import NAME_DEADLINE, wait_for
+from desktop_driving.layout import ABOUT_TITLE, MAIN_TITLE, MESSAGE_TITLE
+
+from .atspi import Accessible
+from .case import GalvixTestCase
+from .waiting import NAME_DEADLINE, wait_for
 
 CREDITS = ("Galvix plans the galley's week of breakfasts, lunches and dinners, and converts the weights "
            "and liquid measures of the ship's stores. One of the Navorel aids for seafarers, written for "

@@ -6,11 +6,12 @@ import unittest
 
 import pyatspi
 
-import layout
-from atspi import Accessible
-from case import GalvixTestCase
-from program import CALCULATOR_TITLE, MESSAGE_TITLE
-from waiting import wait_for
+from desktop_driving import layout
+from desktop_driving.layout import CALCULATOR_TITLE, MESSAGE_TITLE
+
+from .atspi import Accessible
+from .case import GalvixTestCase
+from .waiting import wait_for
 
 
 class CalculatorTestCase(GalvixTestCase):

@@ -4,11 +4,12 @@
 
 import unittest
 
-import layout
-from atspi import Accessible, role_name
-from case import GalvixTestCase
-from program import CALCULATOR_TITLE, PLANNER_TITLE
-from waiting import wait_for
+from desktop_driving import layout
+from desktop_driving.layout import CALCULATOR_TITLE, PLANNER_TITLE
+
+from .atspi import Accessible, role_name
+from .case import GalvixTestCase
+from .waiting import wait_for
 
 
 class KeyboardTestCase(GalvixTestCase):

@@ -12,16 +12,16 @@ from unittest import mock
 
 import pyatspi
 
-from atspi import Accessible, role_name
-from case import GalvixTestCase
-from layout import TWIPS_PER_PIXEL
-from program import CALCULATOR_TITLE, MAIN_TITLE, PLANNER_TITLE
-from settings import read_settings, write_settings
-from waiting import NAME_DEADLINE, wait_for
+from desktop_driving.layout import CALCULATOR_TITLE, MAIN_TITLE, PLACEMENT_KEYS as KEYS, PLANNER_TITLE, TWIPS_PER_PIXEL
 
-KEYS = ("MainLeft", "MainTop", "MainWidth", "MainHeight")
+from .atspi import Accessible, role_name
+from .case import GalvixTestCase
+from .settings import read_settings, write_settings
+from .waiting import NAME_DEADLINE, wait_for
+
 FIRST_START_FRAME = (67, 67, 433, 433)  # 1000, 1000, 6500, 6500 twips
-DEFAULTS = {"MainLeft": 1000.0, "MainTop": 1000.0, "MainWidth": 6500.0, "MainHeight": 6500.0}
+STORED = dict(zip(KEYS, ("1500", "1200", "7000", "6000")))
+DEFAULTS = dict(zip(KEYS, (1000.0, 1000.0, 6500.0, 6500.0)))
 
 
 class MainWindowTestCase(GalvixTestCase):
@@ -119,8 +119,7 @@ class Placement(MainWindowTestCase):
         self.assertFrame(self.opened, maximized, "the start after a maximized close")
 
     def test_a_minimized_close_saves_nothing(self):
-        write_settings(self.settings_file,
-                       {"MainLeft": "1500", "MainTop": "1200", "MainWidth": "7000", "MainHeight": "6000"})
+        write_settings(self.settings_file, STORED)
         with open(self.settings_file, "rb") as stored:
             before = stored.read()
         window = self.start()
@@ -133,18 +132,19 @@ class Placement(MainWindowTestCase):
 
 # Stored values a hand, a bad disk or another program may leave; each is mended on start, the
 # window opens where a first start opens it, and an untouched close stores sound values again.
-BAD_VALUES = {
-    "text": {"MainLeft": "left", "MainTop": "top", "MainWidth": "wide", "MainHeight": "high"},
-    "nan": {"MainLeft": "nan", "MainTop": "NaN", "MainWidth": "nan", "MainHeight": "-nan"},
-    "huge": {"MainLeft": "1e30", "MainTop": "3e38", "MainWidth": "1e30", "MainHeight": "1e38"},
-    "negative": {"MainLeft": "1000", "MainTop": "1000", "MainWidth": "-6500", "MainHeight": "-500"},
-    "zero": {"MainLeft": "1000", "MainTop": "1000", "MainWidth": "0", "MainHeight": "0"},
-    "off_screen": {"MainLeft": "90000", "MainTop": "-90000", "MainWidth": "6500", "MainHeight": "6500"},
+BAD_VALUES = {  # left, top, width, height
+    "text": ("left", "top", "wide", "high"),
+    "nan": ("nan", "NaN", "nan", "-nan"),
+    "huge": ("1e30", "3e38", "1e30", "1e38"),
+    "negative": ("1000", "1000", "-6500", "-500"),
+    "zero": ("1000", "1000", "0", "0"),
+    "off_screen": ("90000", "-90000", "6500", "6500"),
 }
 
 
 class BadStoredValues(MainWindowTestCase):
     def check_mended(self, values):
+        values = dict(zip(KEYS, values))
         write_settings(self.settings_file, values)
         window = self.start()
         self.assertFrame(self.opened, FIRST_START_FRAME, f"stored {values}")
@@ -179,7 +179,6 @@ class Ending(MainWindowTestCase):
 # error which file it could not write and why, and the file keeps what it held. Each case runs the
 # program in a mount namespace of its own, where its settings folder is made read-only or full.
 # (how the folder is made unwritable, what the error names, the frame the window opens at)
-STORED = {"MainLeft": "1500", "MainTop": "1200", "MainWidth": "7000", "MainHeight": "6000"}
 STORED_FRAME = (100, 80, 467, 400)
 UNWRITABLE = {
     "read_only_folder": ('mount --bind "$dir" "$dir" && mount -o remount,bind,ro "$dir"',

@@ -6,11 +6,12 @@ import unittest
 
 import pyatspi
 
-import layout
-from atspi import Accessible
-from case import GalvixTestCase
-from program import MAIN_TITLE, PLANNER_TITLE
-from waiting import NAME_DEADLINE, wait_for
+from desktop_driving import layout
+from desktop_driving.layout import MAIN_TITLE, PLANNER_TITLE
+
+from .atspi import Accessible
+from .case import GalvixTestCase
+from .waiting import NAME_DEADLINE, wait_for
 
 
 class PlannerTestCase(GalvixTestCase):

@@ -8,11 +8,12 @@ import unittest
 
 import pyatspi
 
-import layout
-from atspi import Accessible
-from case import GalvixTestCase
-from program import PLANNER_TITLE
-from waiting import wait_for
+from desktop_driving import layout
+from desktop_driving.layout import PLANNER_TITLE
+
+from .atspi import Accessible
+from .case import GalvixTestCase
+from .waiting import wait_for
 
 # GTK would put the program on the accessibility bus a second time, as a GTK application of its
 # own, beside the Qt bridge that the suite reads.

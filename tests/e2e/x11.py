@@ -5,12 +5,17 @@ openbox manages (wmctrl, xprop, xwininfo), and keys and the mouse (xdotool)."""
 
 import re
 
-from session import CommandFailed, Session
-from waiting import DEADLINE, Gone, wait_for
+from desktop_driving.display import CommandFailed
+from desktop_driving.waiting import Gone
+
+from .session import Session
+from .waiting import DEADLINE, wait_for
 
 
 class X11Desktop(Session):
     """A private session, with what its window manager did and a keyboard and a mouse on it."""
+
+    key_delay, type_delay = 30, 10
 
     def windows(self):
         """(id, pid, title) of every window the window manager manages."""
@@ -34,17 +39,8 @@ class X11Desktop(Session):
     def wait_no_window(self, title, timeout=DEADLINE):
         wait_for(lambda: not self.window_ids(title), f"the window {title!r} to close", timeout)
 
-    def keys(self, *keys):
-        self.run(["xdotool", "key", "--clearmodifiers", "--delay", "30", *keys])
-
-    def type_text(self, text):
-        self.run(["xdotool", "type", "--clearmodifiers", "--delay", "10", "--", text])
-
     def click(self, x, y):
         self.run(["xdotool", "mousemove", "--sync", str(round(x)), str(round(y)), "click", "1"])
-
-    def screenshot(self, path):
-        self.run(["import", "-window", "root", path], check=False)
 
 
 class X11Window:

@@ -1,6 +1,6 @@
 # SPDX-FileCopyrightText: 2026 The Galvix developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""A private Windows desktop for the installed program: Xvfb on a free display, a fresh Wine prefix
+"""A private Windows desktop for the installed program: a private X display, a fresh Wine prefix
 whose programs all open in Wine's own virtual desktop (so that Wine draws the window frames, as
 Windows does), and the ways a test meets it from outside: the registry through `wine reg`, the
 windows, clipboard and processes through the probe, and keys and clicks through xdotool.
@@ -10,22 +10,16 @@ wait has a deadline."""
 
 import os
 import re
-import select
 import subprocess
-import sys
-import tempfile
-import time
 
-# The Debian suite's way of ending a process we started, with its process group.
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
-import waiting  # noqa: E402
-from session import end_process  # noqa: E402
+from desktop_driving import waiting
+from desktop_driving.display import SCREEN, PrivateDisplay
+from desktop_driving.layout import pixels
 
 # Generous: Wine's first start in a prefix and a busy build machine are slow; a wait only lasts as
 # long as it needs.
 PATIENCE = float(os.environ.get("GALVIX_WINE_PATIENCE", "1"))
 DEADLINE = 60 * PATIENCE
-SCREEN = (1280, 1024)
 
 
 class Failed(AssertionError):
@@ -33,7 +27,7 @@ class Failed(AssertionError):
 
 
 def wait_for(condition, what, timeout=DEADLINE):
-    """The Debian suite's wait (tests/e2e/waiting.py), with the patience Wine needs."""
+    """The shared wait, with the patience Wine needs."""
     return waiting.wait_for(condition, what, timeout, interval=0.1)
 
 
@@ -53,7 +47,7 @@ class Window:
     def at(self, rect_twips):
         """The screen point at the centre of a control given in twips of the client area."""
         left, top, width, height = rect_twips
-        return (self.client_x + (left + width / 2) / 15, self.client_y + (top + height / 2) / 15)
+        return (self.client_x + pixels(left + width / 2), self.client_y + pixels(top + height / 2))
 
     def title_bar(self):
         """A point on the caption, clear of the icon and the buttons, in whole pixels."""
@@ -63,13 +57,11 @@ class Window:
         return f"{self.title!r} at {self.outer}, client at ({self.client_x}, {self.client_y})"
 
 
-class WineDesktop:
+class WineDesktop(PrivateDisplay):
     def __init__(self, scratch, probe):
-        self.scratch = scratch
+        super().__init__(scratch, DEADLINE)
         self.probe_exe = probe
         self.prefix = os.path.join(scratch, "prefix")
-        self.processes = []  # (name, Popen) we started, oldest first
-        self.env = {}
 
     # --- starting and ending ---------------------------------------------------------------------
 
@@ -91,7 +83,7 @@ class WineDesktop:
             # No Mono or Gecko installer is offered, and no Linux menu entries are made.
             "WINEDLLOVERRIDES": "mscoree,mshtml=;winemenubuilder.exe=d",
         }
-        self._start_x()
+        self.start_x()
         # One wineserver for the whole run, so that each probe and reg call does not start one.
         self.spawn("wineserver", ["wineserver", "--persistent", "--foreground"])
         self.run(["wineboot", "--init"], timeout=5 * DEADLINE)
@@ -106,61 +98,14 @@ class WineDesktop:
         if self.env:
             subprocess.run(["wineserver", "--kill"], env=self.env, capture_output=True, timeout=DEADLINE)
             subprocess.run(["wineserver", "--wait"], env=self.env, capture_output=True, timeout=DEADLINE)
-        for _, process in reversed(self.processes):
-            end_process(process)
-        self.processes.clear()
-
-    def _start_x(self):
-        read_end, write_end = os.pipe()
-        width, height = SCREEN
-        xvfb = self.spawn("Xvfb", ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{width}x{height}x24",
-                                   "-nolisten", "tcp", "-noreset"], pass_fds=(write_end,))
-        os.close(write_end)
-        data = b""
-        deadline = time.monotonic() + DEADLINE
-        try:
-            while not data.endswith(b"\n"):
-                if time.monotonic() > deadline or xvfb.poll() is not None:
-                    raise Failed("Xvfb did not start (see Xvfb.log)")
-                if select.select([read_end], [], [], 0.5)[0]:
-                    chunk = os.read(read_end, 64)
-                    if not chunk:
-                        raise Failed("Xvfb closed its pipe before it named its display")
-                    data += chunk
-        finally:
-            os.close(read_end)
-        self.env["DISPLAY"] = ":" + data.decode().strip()
+        super().stop()
 
     # --- processes ---------------------------------------------------------------------------------
 
-    def spawn(self, name, argv, pass_fds=()):
-        """Starts a process in the background; its output goes to <name>.log in the scratch folder."""
-        with open(os.path.join(self.scratch, f"{name}.log"), "ab") as log:
-            process = subprocess.Popen(argv, env=self.env or None, stdin=subprocess.DEVNULL, stdout=log,
-                                       stderr=subprocess.STDOUT, pass_fds=pass_fds, start_new_session=True,
-                                       cwd=self.scratch)
-        self.processes.append((name, process))
-        return process
-
     def run(self, argv, check=True, timeout=DEADLINE):
         """Runs a tool on the desktop and returns (status, output)."""
-        # Into files, not pipes: a Wine program may leave a process behind (the desktop, a service)
-        # that inherits its output and would hold a pipe open long after it has ended.
-        with tempfile.TemporaryFile(dir=self.scratch) as out, tempfile.TemporaryFile(dir=self.scratch) as err:
-            process = subprocess.Popen(argv, env=self.env, stdin=subprocess.DEVNULL, stdout=out, stderr=err,
-                                       cwd=self.scratch)
-            try:
-                status = process.wait(timeout=timeout)
-            except subprocess.TimeoutExpired:
-                process.kill()
-                process.wait()
-                raise Failed(f"{' '.join(argv)} did not end within {timeout:.0f} s") from None
-            out.seek(0)
-            err.seek(0)
-            text = out.read().decode("utf-8", "replace")
-            if check and status != 0:
-                raise Failed(f"{' '.join(argv)} failed ({status}): {err.read().decode('utf-8', 'replace').strip()[-500:]}")
-        return status, text
+        result = self.execute(argv, check, timeout)
+        return result.returncode, result.stdout
 
     def wine(self, *argv, check=True, timeout=DEADLINE):
         return self.run(["wine", *argv], check=check, timeout=timeout)
@@ -246,12 +191,6 @@ class WineDesktop:
 
     # --- a user at the keyboard and the mouse --------------------------------------------------------
 
-    def keys(self, *keys):
-        self.run(["xdotool", "key", "--clearmodifiers", "--delay", "60", *keys])
-
-    def type_text(self, text):
-        self.run(["xdotool", "type", "--clearmodifiers", "--delay", "60", "--", text])
-
     def click(self, point):
         # No --sync: the X server handles the move and the press in the order they are sent, and
         # xdotool waits in vain for a move to where the pointer already is.
@@ -281,11 +220,8 @@ class WineDesktop:
 
     def screenshot(self, path, window=None):
         """The screen, or one window of it with a margin, as a PNG."""
-        argv = ["import", "-window", "root"]
-        if window is not None:
-            left, top, width, height = window.outer
-            margin = 8
-            left, top = max(0, left - margin), max(0, top - margin)
-            argv += ["-crop", f"{width + 2 * margin}x{height + 2 * margin}+{left}+{top}", "+repage"]
-        self.run(argv + [path], check=False)
-        return path
+        if window is None:
+            return super().screenshot(path)
+        left, top, width, height = window.outer
+        margin = 8
+        return super().screenshot(path, (left - margin, top - margin, width + 2 * margin, height + 2 * margin))

@@ -1,9 +1,10 @@
 # SPDX-FileCopyrightText: 2026 The Galvix developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Where each control of the planner and the calculator stands, in twips of the window's client
-area (Left, Top, Width, Height), and what it shows: the windows as a user sees them. The facts are
-the program's own tables, which the build writes out (GALVIX_E2E_TABLES), and the first planned
-week, which the unit tests read too (GALVIX_E2E_FIRST_WEEK)."""
+"""Where each control of the planner, the calculator and the About box stands, in twips of the
+window's client area (Left, Top, Width, Height), and what it shows: the windows as a user sees
+them; their titles, and where the main window's placement is stored. The facts are the program's
+own tables, which the build writes out (GALVIX_E2E_TABLES), and the first planned week, which the
+unit tests read too (GALVIX_E2E_FIRST_WEEK)."""
 
 import json
 import os
@@ -34,7 +35,15 @@ def _load_first_week():
 
 
 _TABLES = _load_tables()
-TITLES = _TABLES["titles"]
+MAIN_TITLE, PLANNER_TITLE, CALCULATOR_TITLE, ABOUT_TITLE, MESSAGE_TITLE = (
+    _TABLES["titles"][window] for window in ("main", "planner", "calculator", "about", "message"))
+
+# Where the main window's placement is kept: the settings' application, their section, the four
+# keys in the order left, top, width, height, and the registry key of that section on Windows.
+SETTINGS_APPLICATION = _TABLES["settings"]["application"]
+SETTINGS_SECTION = _TABLES["settings"]["section"]
+PLACEMENT_KEYS = tuple(_TABLES["settings"]["keys"])
+SETTINGS_REGISTRY_KEY = _TABLES["settings"]["registryKey"]
 
 # The program lays its windows out in twips; the screen has 96 pixels to the inch.
 TWIPS_PER_PIXEL = _TABLES["twipsPerPixel"]
@@ -63,9 +72,11 @@ DAYS = tuple(row["day"] for row in _DAY_ROWS)
 
 PLANNER_CELLS = {name: _rect(control) for name, control in
                  sorted(_PLANNER.items(), key=lambda item: _number(item[0])) if control["kind"] == "TextBox"}
-BREAKFAST_CELLS = [f"Text{3 * d + 1}" for d in range(7)] + [f"Text{36 + d}" for d in range(7)]
-LUNCH_DINNER_LINE1 = [f"Text{3 * d + 2}" for d in range(7)] + [f"Text{3 * d + 3}" for d in range(7)]
-LUNCH_DINNER_LINE2 = [f"Text{n}" for n in range(22, 36)]
+# Each day's two lines of a meal, {day: (line 1, line 2)}, and the cells of a meal's line, day by day.
+BREAKFAST_LINES = {row["day"]: tuple(row["breakfast"]) for row in _DAY_ROWS}
+BREAKFAST_CELLS = [row["breakfast"][line] for line in (0, 1) for row in _DAY_ROWS]
+LUNCH_DINNER_LINE1 = [row[meal][0] for meal in ("lunch", "dinner") for row in _DAY_ROWS]
+LUNCH_DINNER_LINE2 = [row[meal][1] for meal in ("lunch", "dinner") for row in _DAY_ROWS]
 
 HOUR_LABELS = {f"{row['day']}, 24 hr": _rect(_PLANNER[row["hourLabel"]]) for row in _DAY_ROWS}
 PLANNER_DAY_LABELS = {row["day"]: _rect(_PLANNER[row["dayLabel"]]) for row in _DAY_ROWS}
@@ -125,3 +136,6 @@ def calculator_rect(name):
 CALCULATOR_TAB_ORDER = [name for _, name in sorted(
     (control["tabIndex"], name) for name, control in _CALCULATOR.items()
     if control["kind"] in ("TextBox", "CommandButton"))]
+
+# Where each of the About box's controls stands, by name.
+ABOUT_CONTROLS = {control["name"]: _rect(control) for control in _TABLES["about"]}
