@@ -17,6 +17,7 @@
 #include "app/frmMain.h"
 #include "app/placement.h"
 #include "platform/application_info.h"
+#include "platform/system.h"
 #include "toolkit/qt_text.h"
 #include "toolkit/twips.h"
 #include "unit_calculator/frmChiefGalvix.h"
@@ -75,17 +76,19 @@ QJsonArray days()
     return rows;
 }
 
-// The placement's keys in the order they are read and written, its section and application, and
-// the registry key the store on Windows keeps that section under.
+// The placement's keys in the order they are read and written, its section and application, and,
+// where the system keeps settings in its registry (Windows), the key of that section.
 QJsonObject settings()
 {
     const auto& keys = galvix::app::PlacementKeys;
     const QString application = toQString(galvix::app::SettingsApplication);
     const QString section = toQString(galvix::app::SettingsSection);
-    const QString registryKey = QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\%1\\%2");
     const QJsonArray keyNames{toQString(keys.left), toQString(keys.top), toQString(keys.width), toQString(keys.height)};
-    return QJsonObject{{"application", application}, {"section", section}, {"keys", keyNames},
-                       {"registryKey", registryKey.arg(application, section)}};
+    QJsonObject settings{{"application", application}, {"section", section}, {"keys", keyNames}};
+    if (const galvix::platform::SettingsPlace place = galvix::platform::userSettingsPlace();
+        place.format == QSettings::NativeFormat)
+        settings.insert("registryKey", place.root + '\\' + application + '\\' + section);
+    return settings;
 }
 
 } // namespace

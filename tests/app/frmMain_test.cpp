@@ -29,6 +29,7 @@
 #include "support/test_services.h"
 #include "toolkit/child.h"
 #include "toolkit/loaded_windows.h"
+#include "toolkit/qt_text.h"
 #include "weekly_menu/generators.h"
 
 namespace galvix::app {
@@ -326,11 +327,14 @@ TEST(Module1, MainShowsTheMainWindowAndRemembersItInTheSettingsStore)
     flushDeletes();
     EXPECT_TRUE(window.isNull());
 
-    const auto stored = platform::openSettings(testing::testSettingsPlace(), "Galvix");
-    EXPECT_EQ(stored->value("Settings/MainLeft").toString(), "3000");
-    EXPECT_EQ(stored->value("Settings/MainTop").toString(), "1800");
-    EXPECT_EQ(stored->value("Settings/MainWidth").toString(), "6500");
-    EXPECT_EQ(programServices().settings.read("Galvix", "Settings", "MainHeight", "none"), "6500");
+    const auto stored = platform::openSettings(testing::testSettingsPlace(), SettingsApplication);
+    const auto entry = [&stored](std::string_view key) {
+        return stored->value(toolkit::toQString(std::string(SettingsSection) + '/' + std::string(key))).toString();
+    };
+    EXPECT_EQ(entry(PlacementKeys.left), "3000");
+    EXPECT_EQ(entry(PlacementKeys.top), "1800");
+    EXPECT_EQ(entry(PlacementKeys.width), "6500");
+    EXPECT_EQ(programServices().settings.read(SettingsApplication, SettingsSection, PlacementKeys.height, "none"), "6500");
 }
 
 } // namespace

@@ -43,7 +43,7 @@ MAIN_TITLE, PLANNER_TITLE, CALCULATOR_TITLE, ABOUT_TITLE, MESSAGE_TITLE = (
 SETTINGS_APPLICATION = _TABLES["settings"]["application"]
 SETTINGS_SECTION = _TABLES["settings"]["section"]
 PLACEMENT_KEYS = tuple(_TABLES["settings"]["keys"])
-SETTINGS_REGISTRY_KEY = _TABLES["settings"]["registryKey"]
+SETTINGS_REGISTRY_KEY = _TABLES["settings"].get("registryKey")
 
 # The program lays its windows out in twips; the screen has 96 pixels to the inch.
 TWIPS_PER_PIXEL = _TABLES["twipsPerPixel"]

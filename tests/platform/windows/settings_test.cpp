@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "app/placement.h"
 #include "platform/qt_settings_store.h"
 #include "platform/system.h"
 #include "registry_test_key.h"
@@ -12,14 +13,17 @@
 namespace galvix::platform {
 namespace {
 
-constexpr const char* Application = "Galvix";
+using app::PlacementKeys;
+using app::SettingsSection;
+constexpr std::string_view Application = app::SettingsApplication;
 
 // The tests' own key stands for the user's, which they never touch: below HKEY_CURRENT_USER, as
 // the user's is.
 std::string settingsKey()
 {
     const QString root = testing::testSettingsPlace().root;
-    return root.mid(root.indexOf('\\') + 1).toStdString() + '\\' + Application + "\\Settings";
+    return root.mid(root.indexOf('\\') + 1).toStdString() + '\\' + std::string(Application) + '\\'
+           + std::string(SettingsSection);
 }
 
 TEST(ProgramSettingsKey, StoresEachEntryAsTextWhereTheRuntimeKeepsProgramSettings)
@@ -27,28 +31,28 @@ TEST(ProgramSettingsKey, StoresEachEntryAsTextWhereTheRuntimeKeepsProgramSetting
     EXPECT_EQ(userSettingsPlace().root.toStdString(), "HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings");
     const testing::RegistryTestKey key(settingsKey());
     QtSettingsStore store(testing::testSettingsPlace());
-    const std::pair<const char*, const char*> placement[] = {
-        {"MainLeft", "3000"}, {"MainTop", "1800"}, {"MainWidth", "7485"}, {"MainHeight", "6500.5"}};
+    const std::pair<std::string_view, const char*> placement[] = {
+        {PlacementKeys.left, "3000"}, {PlacementKeys.top, "1800"}, {PlacementKeys.width, "7485"}, {PlacementKeys.height, "6500.5"}};
     for (const auto& [name, text] : placement)
-        store.write(Application, "Settings", name, text);
+        store.write(Application, SettingsSection, name, text);
     store.flush();
 
     const QtSettingsStore fresh(testing::testSettingsPlace());
     for (const auto& [name, text] : placement) {
         DWORD type = 0;
-        EXPECT_EQ(key.get(name, type), std::string(text) + '\0') << name;
+        EXPECT_EQ(key.get(std::string(name), type), std::string(text) + '\0') << name;
         EXPECT_EQ(type, DWORD{REG_SZ}) << name;
-        EXPECT_EQ(fresh.read(Application, "Settings", name, "none"), text) << name;
+        EXPECT_EQ(fresh.read(Application, SettingsSection, name, "none"), text) << name;
     }
 }
 
 TEST(ProgramSettingsKey, ReadsWhatAnEarlierInstallationStoredAndTheDefaultForWhatIsMissing)
 {
     const testing::RegistryTestKey key(settingsKey());
-    ASSERT_EQ(key.set("MainLeft", REG_SZ, std::string("1234", 5)), ERROR_SUCCESS);
+    ASSERT_EQ(key.set(std::string(PlacementKeys.left), REG_SZ, std::string("1234", 5)), ERROR_SUCCESS);
     const QtSettingsStore store(testing::testSettingsPlace());
-    EXPECT_EQ(store.read(Application, "Settings", "MainLeft", "1000"), "1234");
-    EXPECT_EQ(store.read(Application, "Settings", "MainTop", "1000"), "1000");
+    EXPECT_EQ(store.read(Application, SettingsSection, PlacementKeys.left, "1000"), "1234");
+    EXPECT_EQ(store.read(Application, SettingsSection, PlacementKeys.top, "1000"), "1000");
 }
 
 } // namespace
