@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/test_platform.h"
 
+#include "app/placement.h"
 #include "platform/system.h"
 
 #include <QDir>
@@ -32,7 +33,8 @@ void removeTestSettingsPlace(const platform::SettingsPlace& place) { QDir(place.
 // The user's file is found once, before makeTestSettingsPlace() moves the configuration folder.
 std::string userSettingsSnapshot()
 {
-    static const QString userFile = platform::userSettingsPlace().root + QStringLiteral("/Galvix/Galvix.conf");
+    static const QString userFile =
+        platform::openSettings(platform::userSettingsPlace(), app::SettingsApplication)->fileName();
     QFile file(userFile);
     return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string("no file");
 }

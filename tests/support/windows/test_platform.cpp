@@ -4,6 +4,10 @@
 
 #include <QCoreApplication>
 
+#include "app/placement.h"
+#include "platform/system.h"
+#include "toolkit/qt_text.h"
+
 #include <windows.h>
 
 #include <string>
@@ -34,12 +38,13 @@ std::optional<platform::SettingsPlace> makeTestSettingsPlace()
 // even of the same text, changes that. QSettings cannot read a key without creating it.
 std::string userSettingsSnapshot()
 {
+    const QString root = platform::userSettingsPlace().root; // below HKEY_CURRENT_USER
+    const QString program = root.mid(root.indexOf('\\') + 1) + '\\' + toolkit::toQString(app::SettingsApplication);
     std::string snapshot;
-    for (const wchar_t* name : {L"Software\\VB and VBA Program Settings\\Galvix",
-                                L"Software\\VB and VBA Program Settings\\Galvix\\Settings"}) {
+    for (const QString& name : {program, program + '\\' + toolkit::toQString(app::SettingsSection)}) {
         HKEY key = nullptr;
         FILETIME written{};
-        if (RegOpenKeyExW(HKEY_CURRENT_USER, name, 0, KEY_READ, &key) == ERROR_SUCCESS) {
+        if (RegOpenKeyExW(HKEY_CURRENT_USER, name.toStdWString().c_str(), 0, KEY_READ, &key) == ERROR_SUCCESS) {
             RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
                              nullptr, &written);
             RegCloseKey(key);
@@ -50,10 +55,10 @@ std::string userSettingsSnapshot()
     return snapshot;
 }
 
-void removeTestSettingsPlace(const platform::SettingsPlace& /*place*/)
+void removeTestSettingsPlace(const platform::SettingsPlace& place)
 {
     QSettings tests(TestsKey, QSettings::NativeFormat);
-    tests.remove(ownSubKey());
+    tests.remove(place.root.section('\\', -1));
     if (tests.childGroups().isEmpty() && tests.childKeys().isEmpty())
         QSettings(QStringLiteral("HKEY_CURRENT_USER\\Software"), QSettings::NativeFormat).remove(QStringLiteral("Galvix tests"));
 }
