@@ -34,24 +34,40 @@ std::optional<platform::SettingsPlace> makeTestSettingsPlace()
     return platform::SettingsPlace{TestsKey + '\\' + ownSubKey(), QSettings::NativeFormat};
 }
 
-// When the user's key of the program and its section were last written: any write below them,
-// even of the same text, changes that. QSettings cannot read a key without creating it.
+// Every value below the user's key of the program, with its sub-key's name, as the registry holds
+// it. QSettings cannot read a key without creating it.
 std::string userSettingsSnapshot()
 {
+    const auto read = [](const auto& self, HKEY parent, const std::wstring& name, std::string& out) -> void {
+        HKEY key = nullptr;
+        if (RegOpenKeyExW(parent, name.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
+            out += "no key\n";
+            return;
+        }
+        wchar_t entry[256];
+        BYTE data[4096];
+        for (DWORD i = 0;; ++i) {
+            DWORD entryLength = 256;
+            DWORD size = sizeof data;
+            DWORD type = 0;
+            if (RegEnumValueW(key, i, entry, &entryLength, nullptr, &type, data, &size) != ERROR_SUCCESS)
+                break;
+            out += QString::fromWCharArray(entry, static_cast<qsizetype>(entryLength)).toStdString() + '=';
+            out.append(reinterpret_cast<const char*>(data), size).push_back('\n');
+        }
+        for (DWORD i = 0;; ++i) {
+            DWORD entryLength = 256;
+            if (RegEnumKeyExW(key, i, entry, &entryLength, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+                break;
+            out += '[' + QString::fromWCharArray(entry, static_cast<qsizetype>(entryLength)).toStdString() + "]\n";
+            self(self, key, std::wstring(entry, entryLength), out);
+        }
+        RegCloseKey(key);
+    };
     const QString root = platform::userSettingsPlace().root; // below HKEY_CURRENT_USER
     const QString program = root.mid(root.indexOf('\\') + 1) + '\\' + toolkit::toQString(app::SettingsApplication);
     std::string snapshot;
-    for (const QString& name : {program, program + '\\' + toolkit::toQString(app::SettingsSection)}) {
-        HKEY key = nullptr;
-        FILETIME written{};
-        if (RegOpenKeyExW(HKEY_CURRENT_USER, name.toStdWString().c_str(), 0, KEY_READ, &key) == ERROR_SUCCESS) {
-            RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                             nullptr, &written);
-            RegCloseKey(key);
-            snapshot += std::to_string(written.dwHighDateTime) + ':' + std::to_string(written.dwLowDateTime);
-        }
-        snapshot += ';';
-    }
+    read(read, HKEY_CURRENT_USER, program.toStdWString(), snapshot);
     return snapshot;
 }
 
