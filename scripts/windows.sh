@@ -69,7 +69,8 @@ qt_bundled=(zlib pcre2 png jpeg harfbuzz freetype doubleconversion)
 # Compiled for size rather than speed (-Os instead of -O3 for Core and Gui and -O2 for the rest):
 # it compiles faster, makes the DLLs the installer carries smaller, and nothing Galvix draws is
 # heavy enough to notice. Where the Qt version has it (6.6 and later), a unity build compiles the
-# sources in batches, which spares parsing the same headers hundreds of times over.
+# sources in batches, which spares parsing the same headers hundreds of times over;
+# cmake/qt_for_windows.cmake adds the bundled HarfBuzz to it, and QtGui where Qt has one.
 qt_configuration() {
   local source=$1 feature library
   for feature in "${qt_off[@]}"; do echo "-DFEATURE_$feature=OFF"; done
@@ -91,7 +92,8 @@ build_qt() {
   cmake -G Ninja -S "$work/qtbase" -B "$work/build" -Wno-dev \
     -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake" \
-    -DCMAKE_INSTALL_PREFIX="$qt_prefix.partial" "${configuration[@]}" >"$work/configure.log" ||
+    -DCMAKE_INSTALL_PREFIX="$qt_prefix.partial" -DCMAKE_PROJECT_INCLUDE="$checkout/cmake/qt_for_windows.cmake" \
+    "${configuration[@]}" >"$work/configure.log" ||
     { tail -n 40 "$work/configure.log"; return 1; }
   local TIMEFORMAT="Qt for Windows built in %0Rs (%0Us user, %0Ss system)"
   time cmake --build "$work/build" --parallel "$jobs"
@@ -116,7 +118,7 @@ build_gtest() {
 
 # The folder is named by the version and by the configuration, so that a change to the latter
 # builds Qt again instead of reusing one built otherwise.
-qt_prefix=$cache/qt-$qt_version-$(qt_configuration "" | sha256sum | cut -c1-8)-mingw-w64
+qt_prefix=$cache/qt-$qt_version-$( (qt_configuration ""; cat cmake/qt_for_windows.cmake) | sha256sum | cut -c1-8)-mingw-w64
 mkdir -p "$cache"
 if [ -d "$qt_prefix" ]; then
   echo "Qt for Windows: $qt_prefix"
